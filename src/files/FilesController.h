@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class MainWindow;
+
+// The "&Datei" commands, the vocabulary file and the directories.
+class FilesController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FilesController(MainWindow &window);
+
+    void openMenuFile();
+    void saveMenuFile();
+    void loadVocabulary();
+    // Shut-down steps, in the order the main window calls them.
+    void offerToSaveChangedMenu();
+    void saveVocabularyAtExit();
+    void restoreStartDirectory();
+
+private:
+    MainWindow &m_window;
+};

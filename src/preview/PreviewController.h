@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class MainWindow;
+
+// Opens, closes and owns the one preview window.
+class PreviewController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewController(MainWindow &window);
+
+    // "&Menü Zeigen" once its checks passed: shows the preview, or brings
+    // an open one to the front without drawing it again.
+    void showPreview();
+    // Every closing the other subsystems ask for goes through here.
+    void closePreview();
+
+private:
+    MainWindow &m_window;
+};

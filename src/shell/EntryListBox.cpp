@@ -1,0 +1,73 @@
+#include "shell/EntryListBox.h"
+
+#include "model/EntryListModel.h"
+#include "shell/TypedKeyFilter.h"
+
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
+
+EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_edit(new QLineEdit(this))
+    , m_list(new QListView(this))
+{
+    m_list->setModel(model);
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(m_edit);
+
+    auto *filter = new TypedKeyFilter(m_edit);
+    connect(filter, &TypedKeyFilter::keyTyped, this, &EntryListBox::keyTyped);
+    connect(filter, &TypedKeyFilter::keyReleased, this, &EntryListBox::keyReleased);
+    connect(m_edit, &QLineEdit::textChanged, this, &EntryListBox::editTextChanged);
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) { takeSelection(index.row()); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    takeSelection(current.row());
+            });
+}
+
+QString EntryListBox::text() const
+{
+    return m_edit->text();
+}
+
+void EntryListBox::setText(const QString &text)
+{
+    m_edit->setText(text);
+}
+
+int EntryListBox::currentRow() const
+{
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void EntryListBox::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index);
+    takeSelection(row);
+}
+
+void EntryListBox::takeSelection(int row)
+{
+    if (row < 0 || row >= m_model->count())
+        return;
+    m_edit->setText(m_model->at(row));
+    emit entrySelected(row);
+}
+
+void EntryListBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int editHeight = m_edit->sizeHint().height();
+    m_edit->setGeometry(0, 0, width(), editHeight);
+    m_list->setGeometry(0, editHeight, width(), height() - editHeight);
+}

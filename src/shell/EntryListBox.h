@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class EntryListModel;
+class QLineEdit;
+class QListView;
+
+// An edit field above a list that is always open: the record list. A click
+// on an entry puts its text into the edit field.
+class EntryListBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EntryListBox(EntryListModel *model, QWidget *parent = nullptr);
+
+    QLineEdit *lineEdit() const { return m_edit; }
+    QListView *listView() const { return m_list; }
+    QString text() const;
+    void setText(const QString &text);
+
+    // The list's selected position, -1 when none.
+    int currentRow() const;
+    // Selects an entry as a click would: the edit field shows it and
+    // entrySelected is emitted.
+    void selectRow(int row);
+
+signals:
+    void entrySelected(int row);
+    void keyTyped(QChar character);
+    void keyReleased();
+    void editTextChanged(const QString &text);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void takeSelection(int row);
+
+    EntryListModel *m_model;
+    QLineEdit *m_edit;
+    QListView *m_list;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "model/ProgramState.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class BuilderController;
+class ClickableImage;
+class EditorController;
+class EntryComboBox;
+class EntryListBox;
+class FilesController;
+class HelpController;
+class LibraryController;
+class PreviewController;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class UserDialogs;
+
+// frmQuonda: the start window. It lays out the controls, owns the shared
+// state and hands each control's events to the controller of its subsystem.
+// Creating it is the program's start-up, closing it the shut-down.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Moves the selected record by `step` places (-10, -1, +1, +10).
+    void EintragVerschieben(int step);
+
+    ProgramState &state() { return m_state; }
+    UserDialogs &dialogs() { return m_dialogs; }
+
+    // The controls, for the controllers.
+    QWidget *buttonArea() const { return m_picture1; }
+    ClickableImage *templateImage() const { return m_templateImage; }
+    QLabel *templateLabel() const { return m_templateLabel; }
+    QLineEdit *pageField() const { return m_pageField; }
+    QLineEdit *titleField() const { return m_titleField; }
+    QPushButton *builderButton(int index) const;
+    EntryListBox *recordListBox() const { return m_recordListBox; }
+    EntryComboBox *vocabularyBox() const { return m_vocabularyBox; }
+    QComboBox *driveList() const { return m_drive1; }
+    QListWidget *folderList() const { return m_dir1; }
+    QListView *buttonFileList() const { return m_lstButtons; }
+    QAction *folderChoiceAction() const { return m_mnuBOrdnerWae; }
+    QAction *loadButtonsAction() const { return m_mnuBLaden; }
+
+    LibraryController *library() const { return m_library; }
+    PreviewController *preview() const { return m_preview; }
+    FilesController *files() const { return m_files; }
+    EditorController *editor() const { return m_editor; }
+    HelpController *help() const { return m_help; }
+
+    // The builder buttons that exist; the others of the classic array are unused.
+    static constexpr std::array<int, 6> BuilderIndexes{0, 2, 3, 4, 6, 9};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void setFocusOrder();
+    void startUp();
+    void shutDown();
+
+    ProgramState m_state;
+    UserDialogs &m_dialogs;
+    bool m_shutDown = false;
+
+    QWidget *m_picture1 = nullptr;
+    ClickableImage *m_templateImage = nullptr;
+    QLabel *m_templateLabel = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    std::array<QPushButton *, 10> m_builderButtons{};
+    QLineEdit *m_pageField = nullptr;
+    QLineEdit *m_titleField = nullptr;
+    EntryListBox *m_recordListBox = nullptr;
+    EntryComboBox *m_vocabularyBox = nullptr;
+    std::array<QPushButton *, 4> m_moveButtons{};
+    QComboBox *m_drive1 = nullptr;
+    QListWidget *m_dir1 = nullptr;
+    QListView *m_lstButtons = nullptr;
+
+    QAction *m_mnuBOrdnerWae = nullptr;
+    QAction *m_mnuBLaden = nullptr;
+
+    PreviewController *m_preview = nullptr;
+    LibraryController *m_library = nullptr;
+    EditorController *m_editor = nullptr;
+    FilesController *m_files = nullptr;
+    HelpController *m_help = nullptr;
+    BuilderController *m_builder = nullptr;
+};

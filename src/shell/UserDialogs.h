@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The one seam for message boxes and file dialogs. The program shows Qt's
+// boxes and dialogs through it; tests answer from a script. It needs no
+// widget, so procedures that ask the user stay testable without a window.
+class UserDialogs
+{
+public:
+    enum class Icon { None, Exclamation, Question, Information, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    // A file dialog as the classic common dialog describes it: the filter
+    // is "description|pattern|description|pattern…", the index counts from 1.
+    struct FileRequest
+    {
+        QString title;
+        QString filter;
+        int filterIndex = 1;
+    };
+
+    virtual ~UserDialogs() = default;
+
+    // A box given no title shows the application title "Quonda".
+    virtual Answer message(const QString &text, Icon icon, Buttons buttons, const QString &title = {}) = 0;
+
+    // The chosen path, or nothing when the user cancelled. Dialogs start in
+    // the current directory.
+    virtual std::optional<QString> openFileName(const FileRequest &request) = 0;
+    virtual std::optional<QString> saveFileName(const FileRequest &request) = 0;
+
+    static QString applicationTitle() { return QStringLiteral("Quonda"); }
+
+    // A refusal: exclamation icon, OK button, the application title.
+    void refuse(const QString &text) { message(text, Icon::Exclamation, Buttons::Ok); }
+};

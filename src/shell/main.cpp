@@ -1,0 +1,23 @@
+#include "shell/GermanTranslation.h"
+#include "shell/MainWindow.h"
+#include "shell/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QD5 Tastwerk"));
+    GermanTranslation::install(app);
+
+    QtUserDialogs dialogs;
+    MainWindow window(dialogs);
+    dialogs.setParent(&window);
+    window.adjustSize();
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           window.screen()->availableGeometry()));
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,30 @@
+// Draws the program's pictures into the source tree. The results are
+// committed, so building the program needs neither this tool nor giflib;
+// run `make artwork` after changing a drawing.
+#include "GifWriter.h"
+#include "ProgramPictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    QTextStream err(stderr);
+    if (args.size() < 2) {
+        err << "usage: tastwerk_artwork <shell-resources-folder>\n";
+        return 2;
+    }
+    const QDir shell(args.at(1));
+    bool ok = ProgramPictures::icon().save(shell.filePath(QStringLiteral("icon.png")))
+              && GifWriter::save(ProgramPictures::templateButton(), shell.filePath(QStringLiteral("template.gif")))
+              && ProgramPictures::arrow(true).save(shell.filePath(QStringLiteral("arrow_up.png")))
+              && ProgramPictures::arrow(false).save(shell.filePath(QStringLiteral("arrow_down.png")));
+    if (!ok) {
+        err << "could not write the program's pictures into " << shell.path() << '\n';
+        return 1;
+    }
+    return 0;
+}
