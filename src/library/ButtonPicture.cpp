@@ -14,8 +14,8 @@ constexpr int MaxSide = 2048;
 
 QPixmap templatePicture()
 {
-    static const QPixmap picture(QStringLiteral(":/shell/template.gif"));
-    return picture;
+    // Not kept in a static: a pixmap must not outlive the application.
+    return QPixmap(QStringLiteral(":/shell/template.gif"));
 }
 
 QPixmap load(const QString &filePath)
