@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     MainWindow window(dialogs);
     dialogs.setParent(&window);
     window.adjustSize();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           window.screen()->availableGeometry()));
+    window.setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), window.screen()->availableGeometry()));
     window.show();
     return QApplication::exec();
 }
