@@ -24,13 +24,16 @@ QGroupBox *frame(int index, int top, int height, QWidget *window)
 }
 
 // A multi-line field that reads like part of the window: face colour, no
-// editing, no scroll bars.
+// border, no editing, no scroll bars. The description needs all of its
+// height for its two lines.
 QPlainTextEdit *faceField(const QString &name, const QRect &geometry, QWidget *parent)
 {
     auto *field = new QPlainTextEdit(parent);
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
+    field->setFrameShape(QFrame::NoFrame);
+    field->document()->setDocumentMargin(1);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = field->palette();
@@ -48,6 +51,11 @@ InfoWindow::InfoWindow(QWidget *parent)
     setWindowTitle(u"QD5 Tastwerk Info"_s);
     setWindowIcon(QIcon(u":/shell/icon.png"_s));
     setFixedSize(Twips::size(3750, 5805));
+    // The window's own small face font, in which the description fits its
+    // field and the button captions their buttons.
+    QFont face = Fonts::msSansSerif();
+    face.setPointSizeF(8.25);
+    setFont(face);
 
     QGroupBox *titleGroup = frame(0, 0, 1215, this);
     auto *title = new QLabel(ProgramInfo::titleWithVersion(), titleGroup);
