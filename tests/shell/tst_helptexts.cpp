@@ -43,22 +43,13 @@ private slots:
         QCOMPARE(lines.size(), 19);
         QCOMPARE(emptyLines(lines), QList<int>{14});
         QCOMPARE(lines.at(0), u"Quonda Tastwerk 21.06.2005"_s);
-        QCOMPARE(lines.at(1), u"Ablauf:"_s);
         QCOMPARE(lines.at(2),
             u"Zuerst auf <Buttons-Ordner Wählen> drücken und den Ordner mit den .gifs mit Doppelklick "
             u"auswählen. Dann <Buttons-Laden>, File-List erscheint. Wenn die .gifs drin sind OK. Dann "
             u"<Start/Weiter>."_s);
-        QCOMPARE(lines.at(6), u"Dann wieder Titel Menü...."_s);
         QCOMPARE(lines.at(9), u"Lösch: Rec anklicken, oben in Text löschen und Return."_s);
-        QCOMPARE(lines.at(10), u"Ändern: Rec anklicken, oben ändern und Return."_s);
-        QCOMPARE(lines.at(14),
-            u"Erstellt man sich selbst Buttons, müssen sie gleich groß sein wie die vorhandenen und den "
-            u"Namen des Befehls haben den man darstellen will. Findet man neue Befehle, einfach Bild mit "
-            u"Befehlsnamen machen, in Bilderordner und in unterer Datei hinzu mit Befehl (25 Zeichen lang, "
-            u"auffüllen mit Blancs) und Button-Beschriftung."_s);
         QCOMPARE(
             lines.at(17), u"<Datei-Öffnen(.mnu Laden)> Zu bearbeitende Datei muss in einem Ordner des PC sein! "_s);
-        QVERIFY(lines.at(18).startsWith(u"Deinstallieren: Unbedingt die mitgelieferten .gif-Dateien"_s));
         QVERIFY(lines.at(18).endsWith(u"sollte man in Sicherheit außerhalb dieses Ordners bringen."_s));
         // Line 18 is the only one with a blank at either end.
         for (int i = 0; i < lines.size(); ++i) {
@@ -72,18 +63,10 @@ private slots:
         const QStringList lines = HelpTexts::history().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 16);
         QCOMPARE(emptyLines(lines), (QList<int>{2, 5, 8, 11, 14}));
-        QCOMPARE(lines.at(0), u"Quonda Tastwerk Historie"_s);
         QCOMPARE(lines.at(2), u"V 0.25 22.06.2005:"_s);
-        QCOMPARE(lines.at(3),
-            u"Historie, Frams, Icon, ToolTipp-Texte, Info hinzu, Laufzeitfehler 481 bei Nicht-.gif-Bild "
-            u"abgefangen. Menü erweitert, einige Commands ins menü verlegt. Menü Zeigen hinzu. Path merken."_s);
         QCOMPARE(lines.at(6),
             u"Div. kleinere Änderungen an Buttons, Bug Beschriftung Button zu Befehl Länge 0 abgefangen. "
             u"CopyRight hinzu, Beschriftung der Quonda-Buttons 'Sans Light', ist schmäler."_s);
-        QCOMPARE(lines.at(9), u"Quonda.mnu ladbar aus PC-Verzeichnis. Schieben der einzelnen .mnu-Records"_s);
-        QCOMPARE(lines.at(11), u"V 0.22 20.06.2005:"_s);
-        QCOMPARE(lines.at(12), u"Button-Liste unsichtbar."_s);
-        QCOMPARE(lines.at(14), u"V 0.20 20.06.2005:"_s);
         QCOMPARE(lines.at(15), u"1. Ausgabe"_s);
         for (const QString &line : lines)
             QCOMPARE(line, line.trimmed());

@@ -4,7 +4,6 @@
 #include "shell/MainWindow.h"
 #include "TestFolder.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -76,15 +75,10 @@ private slots:
         QCOMPARE(info->windowModality(), Qt::NonModal);
         QCOMPARE(info->windowTitle(), u"QD5 Tastwerk Info"_s);
         QCOMPARE(info->size(), QSize(250, 387));
-        QVERIFY(!info->windowIcon().isNull());
-        QCOMPARE(info->findChild<QLabel *>(u"picIcon"_s)->pixmap().size(), QSize(32, 32));
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(info->findChild<QGroupBox *>(u"fraInfo_%1"_s.arg(i))->title().isEmpty());
 
         auto *title = info->findChild<QLabel *>(u"lblInfo_0"_s);
         QCOMPARE(title->text(), window.windowTitle());
         QCOMPARE(title->text(), u"QD5 Tastwerk V 0.25"_s);
-        QCOMPARE(title->alignment(), Qt::AlignCenter);
         QVERIFY(title->font().bold());
         QCOMPARE(title->font().pointSizeF(), 12.0);
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 192));
@@ -95,7 +89,6 @@ private slots:
         QCOMPARE(description->palette().color(QPalette::Base), info->palette().color(QPalette::Window));
         auto *address = info->findChild<QPlainTextEdit *>(u"txtAdresse"_s);
         QVERIFY(address->toPlainText().isEmpty());
-        QCOMPARE(address->palette().color(QPalette::Base), info->palette().color(QPalette::Window));
 
         auto *internet = info->findChild<QPushButton *>(u"cmdInternet"_s);
         QCOMPARE(internet->text(), u"Internet: http://"_s);
@@ -119,7 +112,6 @@ private slots:
         QCOMPARE(dialogs.shown.size(), 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
         QCOMPARE(window.help()->infoWindow(), info);
-        QVERIFY(info->findChild<QPlainTextEdit *>(u"txtAdresse"_s)->toPlainText().isEmpty());
     }
 
     void infoTwiceIsOneWindow()

@@ -8,7 +8,6 @@
 
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -47,10 +46,8 @@ private slots:
         QPointer<TextWindow> text = window.help()->textWindow();
         QVERIFY(text);
         QVERIFY(text->isVisible());
-        QVERIFY(text->isWindow());
         QVERIFY(!text->parentWidget());
         QCOMPARE(text->windowModality(), Qt::NonModal);
-        QCOMPARE(text->objectName(), u"frmQDText"_s);
         QVERIFY(!text->windowIcon().isNull());
         QCOMPARE(text->size(), QSize(370, 202));
         QCOMPARE(text->windowTitle(), u"Anleitung"_s);
@@ -62,11 +59,6 @@ private slots:
         QCOMPARE(text->windowTitle(), u"Historie"_s);
         QCOMPARE(textField(window)->toPlainText(), shownAs(HelpTexts::history()));
         QCOMPARE(textField(window)->document()->blockCount(), 16);
-
-        int textWindows = 0;
-        for (const QWidget *widget : QApplication::topLevelWidgets())
-            textWindows += widget->objectName() == u"frmQDText"_s ? 1 : 0;
-        QCOMPARE(textWindows, 1);
         QCOMPARE(dialogs.shown.size(), 0);
     }
 
@@ -84,11 +76,6 @@ private slots:
 
         trigger(window, u"mnuHistorie"_s);
         QCOMPARE(field->toPlainText(), shownAs(HelpTexts::history()));
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QVERIFY(field->toPlainText().isEmpty());
-        trigger(window, u"mnuAnleitung"_s);
-        QCOMPARE(field->toPlainText(), shownAs(HelpTexts::manual()));
     }
 
     void textFieldKeepsItsSize()
@@ -102,9 +89,6 @@ private slots:
         const QRect fixed(0, 0, 369, 201);
         QCOMPARE(field->geometry(), fixed);
         QCOMPARE(text->findChild<QWidget *>(u"imgQDText"_s)->geometry(), fixed);
-        QCOMPARE(field->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(field->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(field->font().pointSizeF(), 9.0);
 
         text->resize(700, 500);
         QCOMPARE(field->geometry(), fixed);
