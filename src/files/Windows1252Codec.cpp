@@ -92,8 +92,3 @@ bool Windows1252Codec::appendEncoded(QStringView text, QByteArray &out)
     }
     return true;
 }
-
-bool Windows1252Codec::canEncode(QChar character)
-{
-    return byteFor(character.unicode()) >= 0;
-}

@@ -17,6 +17,4 @@ public:
     // Appends the bytes of `text` to `out`. Returns false, leaving `out`
     // partly extended, at the first character the code page cannot hold.
     static bool appendEncoded(QStringView text, QByteArray &out);
-
-    static bool canEncode(QChar character);
 };
