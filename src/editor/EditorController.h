@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editor/RememberedEntry.h"
+
 #include <QObject>
 
+class EntryListModel;
 class MainWindow;
 
 // Hand editing of both lists (Return adds, changes or deletes) and the
@@ -15,6 +18,17 @@ public:
 
     void moveEntry(int step);
 
+signals:
+    // The record list's edit field took a key or a new text: a preview drawn
+    // from the records as they were is closed.
+    void recordListEditing();
+
 private:
+    void recordKeyTyped(QChar character);
+    void vocabularyKeyTyped(QChar character);
+    void recordListEdited();
+
     MainWindow &m_window;
+    RememberedEntry m_rememberedRecord;
+    RememberedEntry m_rememberedVocabulary;
 };
