@@ -22,6 +22,10 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setCompleter(nullptr);
+    // With a placeholder the combo box no longer selects the first entry
+    // that lands in an empty list; a blank one is never seen, the edit
+    // field covers it.
+    setPlaceholderText(QStringLiteral(" "));
     // When the edit field loses the focus or takes a Return, the combo box
     // would select the first entry equal to its text and report that as the
     // user's choice; only a real choice may steer the next Return.

@@ -168,6 +168,22 @@ private slots:
         QCOMPARE(desk.state.recordList.count(), 7);
     }
 
+    void anEmptyVocabularyGrowsWithoutSelecting()
+    {
+        Desk desk;
+        QLineEdit *edit = desk.vocabulary->lineEdit();
+        QTest::keyClicks(edit, u"a"_s);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(desk.vocabulary->currentRow(), -1);
+        QTest::keyClicks(edit, u"b"_s);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(desk.vocabulary, Qt::Key_Down);
+        QCOMPARE(desk.vocabulary->text(), u"a"_s);
+        QTest::keyClicks(edit, u"1"_s);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(desk.state.vocabulary.entries(), (QStringList{u"a1"_s, u"b"_s}));
+    }
+
     void moveButtons()
     {
         Desk desk;
