@@ -66,7 +66,6 @@ void EditorController::vocabularyKeyTyped(QChar character)
 
 void EditorController::recordListEdited()
 {
-    emit recordListEditing();
     m_window.preview()->closePreview();
 }
 

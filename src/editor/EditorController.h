@@ -18,14 +18,11 @@ public:
 
     void moveEntry(int step);
 
-signals:
-    // The record list's edit field took a key or a new text: a preview drawn
-    // from the records as they were is closed.
-    void recordListEditing();
-
 private:
     void recordKeyTyped(QChar character);
     void vocabularyKeyTyped(QChar character);
+    // The record list's edit field took a key or a new text: a preview drawn
+    // from the records as they were is closed.
     void recordListEdited();
 
     MainWindow &m_window;
