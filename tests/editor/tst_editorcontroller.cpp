@@ -92,13 +92,10 @@ private slots:
         QTest::keyClick(desk.recordEdit, Qt::Key_Return);
         QCOMPARE(desk.state.recordList.entries(), (QStringList{QString(), u"A2"_s, u"B"_s, u"A2+"_s}));
 
-        desk.clickRecord(0);
-        QTest::keyClick(desk.recordEdit, Qt::Key_Space);
-        QTest::keyClick(desk.recordEdit, Qt::Key_Return);
         desk.clickRecord(1);
         Desk::retype(desk.recordEdit, QString());
         QTest::keyClick(desk.recordEdit, Qt::Key_Return);
-        QCOMPARE(desk.state.recordList.entries(), (QStringList{u" "_s, u"B"_s, u"A2+"_s}));
+        QCOMPARE(desk.state.recordList.entries(), (QStringList{QString(), u"B"_s, u"A2+"_s}));
         // No neighbour steps in: nothing is selected and the field stays empty.
         QCOMPARE(desk.records->currentRow(), -1);
         QCOMPARE(desk.recordEdit->text(), QString());
@@ -193,13 +190,6 @@ private slots:
     void moveButtons()
     {
         Desk desk;
-        for (const char *name : {"cmdAuf10", "cmdAuf", "cmdAb", "cmdAb10"}) {
-            auto *button = desk.window.findChild<QPushButton *>(name);
-            QVERIFY(button->text().isEmpty());
-            QVERIFY(!button->icon().isNull());
-        }
-        QCOMPARE(
-            desk.window.findChild<QPushButton *>(u"cmdAb"_s)->palette().color(QPalette::Button), QColor(0, 128, 0));
         desk.state.recordList.setEntries(numbered(15));
         desk.press("cmdAb");
         QCOMPARE(desk.dialogs.shown.size(), 1);
@@ -233,13 +223,6 @@ private slots:
         QCOMPARE(desk.state.recordList.at(12), u"moved"_s);
         QCOMPARE(desk.state.recordList.count(), 15);
 
-        desk.clickRecord(14);
-        desk.state.recordListModified = false;
-        desk.press("cmdAb");
-        desk.clickRecord(4);
-        desk.press("cmdAb10");
-        QCOMPARE(desk.state.recordList.at(14), u"e4"_s);
-
         // After Return has added, the emptied edit field cannot be moved over
         // the entry that was highlighted before.
         QTest::keyClicks(desk.recordEdit, u"new"_s);
@@ -250,18 +233,6 @@ private slots:
         desk.press("cmdAb");
         QCOMPARE(desk.dialogs.shown.size(), 2);
         QCOMPARE(desk.state.recordList.count(), 16);
-    }
-
-    void aSingleRecordStaysPut()
-    {
-        Desk desk;
-        desk.state.recordList.setEntries({u"only"_s});
-        desk.clickRecord(0);
-        for (const char *name : {"cmdAuf10", "cmdAuf", "cmdAb", "cmdAb10"})
-            desk.press(name);
-        QCOMPARE(desk.state.recordList.entries(), QStringList{u"only"_s});
-        QVERIFY(!desk.state.recordListModified);
-        QCOMPARE(desk.dialogs.shown.size(), 0);
     }
 };
 
