@@ -139,6 +139,8 @@ void LibraryController::showButtonFileList()
         });
         connect(
             m_fileList, &FileListWindow::abandoned, this, [this] { m_window.folderChoiceAction()->setEnabled(true); });
+        // Gone for us as soon as it closes, not only once it is deleted.
+        connect(m_fileList, &QDialog::finished, this, [this] { m_fileList.clear(); });
     }
     // While the list is open a new folder choice would leave it listing a
     // folder that is no longer chosen.
