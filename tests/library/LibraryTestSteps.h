@@ -16,9 +16,8 @@ namespace LibraryTestSteps {
 // A GIF of one red pixel: tells a loaded picture from the template (80 x 50).
 inline QByteArray tinyGif()
 {
-    return QByteArray::fromHex("474946383961010001008000"
-                               "00ff000000000000"
-                               "2c00000000010001000002024401003b");
+    return QByteArray::fromHex("474946383961" "01000100" "800000" "ff0000" "000000"
+                               "2c" "0000" "0000" "0100" "0100" "00" "02" "024401" "00" "3b");
 }
 
 // "&Ordner Wählen" with `folder` current, then a press in the folder list.
