@@ -16,8 +16,10 @@ namespace LibraryTestSteps {
 // A GIF of one red pixel: tells a loaded picture from the template (80 x 50).
 inline QByteArray tinyGif()
 {
-    return QByteArray::fromHex("474946383961" "01000100" "800000" "ff0000" "000000"
-                               "2c" "0000" "0000" "0100" "0100" "00" "02" "024401" "00" "3b");
+    // Header, one red and one black colour, one 1 x 1 image, trailer.
+    return QByteArray::fromHex("4749463839610100010080000"
+                               "0ff00000000002c0000000001000100000202440100"
+                               "3b");
 }
 
 // "&Ordner Wählen" with `folder` current, then a press in the folder list.
