@@ -30,7 +30,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // Rows are indented, without the tree's expand marks: nothing folds.
-    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override { }
 
 private:
     QTreeWidgetItem *addRow(QTreeWidgetItem *parent, const QString &text, const QString &path, const QIcon &icon);
