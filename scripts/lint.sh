@@ -45,10 +45,28 @@ echo "== clang-tidy"
 # that the parallel runs do not interleave their lines; a finding in a header
 # is printed once, not once for every file that includes the header. Only
 # headers of src/ are reported (.clang-tidy), so Qt's and moc's code stays out.
+#
+# Most of clang-tidy's time goes into Qt's headers, so a file it found clean is
+# remembered in the build folder, keyed by everything the result depends on:
+# the tool, .clang-tidy, the compile commands, all our headers and the file
+# itself. Only changed files are checked again; rm -r <builddir>/lint-cache
+# forgets them all.
 tidy_out=$(mktemp -d)
 trap 'rm -rf "$tidy_out"' EXIT
+tidy_cache="$build/lint-cache/clang-tidy"
+mkdir -p "$tidy_cache"
+tidy_common=$({
+    clang-tidy --version
+    cat .clang-tidy "$build/compile_commands.json"
+    git ls-files -z -- 'src/*.h' | xargs -0 -r cat
+} | sha256sum | cut -d' ' -f1)
+export tidy_common tidy_cache
 tidy_one() {
-    clang-tidy -p "$1" --quiet "$2" >"$3/$(basename "$2").$$.log" 2>&1
+    local key
+    key=$({ echo "$tidy_common $2"; cat "$2"; } | sha256sum | cut -d' ' -f1)
+    [ -e "$tidy_cache/$key" ] && return 0
+    clang-tidy -p "$1" --quiet "$2" >"$3/$(basename "$2").$$.log" 2>&1 || return 1
+    touch "$tidy_cache/$key"
 }
 export -f tidy_one
 git ls-files -z -- 'src/*.cpp' | xargs -0 -r -n 1 -P "$jobs" bash -c 'tidy_one "$1" "$3" "$2"' _ "$build" "$tidy_out"

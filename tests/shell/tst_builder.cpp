@@ -1,6 +1,6 @@
 #include "ScriptedDialogs.h"
-#include "TestFolder.h"
 #include "shell/MainWindow.h"
+#include "TestFolder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
