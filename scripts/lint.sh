@@ -86,11 +86,11 @@ fi
 echo "== cppcheck"
 # --library=qt tells cppcheck what Qt's macros (Q_OBJECT, signals, emit, …)
 # mean; Qt's headers themselves are left out, which keeps the run short.
-mkdir -p "$build/cppcheck"
+mkdir -p "$build/lint-cache/cppcheck"
 if ! cppcheck --quiet --std=c++20 --language=c++ --library=qt \
     --enable=warning,performance,portability \
     --inline-suppr --suppressions-list=.cppcheck-suppressions \
-    --error-exitcode=1 -j "$jobs" --cppcheck-build-dir="$build/cppcheck" \
+    --error-exitcode=1 -j "$jobs" --cppcheck-build-dir="$build/lint-cache/cppcheck" \
     -I src --template='{file}:{line}:{column}: {severity}: {message} [{id}]' \
     src; then
     failed+=(cppcheck)
