@@ -1,16 +1,11 @@
 #include "library/BatchPlan.h"
 
+#include "library/ButtonFileNames.h"
 #include "library/ButtonPaging.h"
 #include "library/CaptionLookup.h"
 #include "model/MenuRecords.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr qsizetype SuffixLength = 4; // ".gif"
-
-} // namespace
 
 BatchPlan BatchPlan::make(int batch, int memberCount, const QStringList &fileNames, const QStringList &vocabulary)
 {
@@ -30,7 +25,7 @@ BatchPlan BatchPlan::make(int batch, int memberCount, const QStringList &fileNam
         // A name that is nothing but the suffix names no picture.
         if (member.fileName != u"gif"_s)
             member.pictureFile = member.fileName;
-        const QString command = member.fileName.left(std::max(qsizetype(0), member.fileName.size() - SuffixLength));
+        const QString command = ButtonFileNames::commandName(member.fileName);
         member.tooltip = MenuRecords::buttonTooltip(number, command);
         member.caption = CaptionLookup::find(vocabulary, command);
         plan.members.push_back(member);
