@@ -1,6 +1,7 @@
 #include "shell/TextWindow.h"
 
 #include "shell/Fonts.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 
 #include <QEvent>
@@ -16,7 +17,7 @@ TextWindow::TextWindow(QWidget *parent)
 {
     setObjectName(u"frmQDText"_s);
     setWindowTitle(u"QD5 Tastwerk Anleitung"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
 
     // Carries the text field's size and shows nothing itself.
     m_imgQDText = new QLabel(this);
