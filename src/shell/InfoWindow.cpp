@@ -1,5 +1,6 @@
 #include "shell/InfoWindow.h"
 
+#include "preview/WindowPlacement.h"
 #include "shell/Fonts.h"
 #include "shell/ProgramInfo.h"
 #include "shell/ProgramPictures.h"
@@ -10,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -92,5 +92,5 @@ InfoWindow::InfoWindow(QWidget *parent)
     mail->setGeometry(Twips::rect(120, 1200, 3495, 375));
 
     if (const QScreen *screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+        move(WindowPlacement::centredOnScreen(size(), screen->availableGeometry()).topLeft());
 }

@@ -1,5 +1,6 @@
 #include "shell/TextWindow.h"
 
+#include "preview/WindowPlacement.h"
 #include "shell/Fonts.h"
 #include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -35,7 +35,7 @@ TextWindow::TextWindow(QWidget *parent)
 
     resize(Twips::size(5550, 3030));
     if (const QScreen *screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+        move(WindowPlacement::centredOnScreen(size(), screen->availableGeometry()).topLeft());
 }
 
 void TextWindow::showText(const QString &caption, const QString &text)
