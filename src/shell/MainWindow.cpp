@@ -247,12 +247,24 @@ void MainWindow::createMenus()
 void MainWindow::setFocusOrder()
 {
     // The record list first, then the button field and the vocabulary.
-    QWidget *order[] = {
-        m_recordListBox,          m_picture1,           m_vocabularyBox,
-        m_builderButtons.at(2),   m_builderButtons.at(9), m_builderButtons.at(0),
-        m_builderButtons.at(3),   m_builderButtons.at(4), m_titleField,
-        m_pageField,              m_builderButtons.at(6), m_moveButtons.at(0),
-        m_moveButtons.at(1),      m_moveButtons.at(2),  m_moveButtons.at(3),
+    QWidget *const order[] = {
+        m_recordListBox,
+        m_picture1,
+        m_vocabularyBox,
+        // the frame "Steuerung", top to bottom
+        m_builderButtons.at(2),
+        m_builderButtons.at(9),
+        m_builderButtons.at(0),
+        m_builderButtons.at(3),
+        m_builderButtons.at(4),
+        m_titleField,
+        m_pageField,
+        m_builderButtons.at(6),
+        // the move buttons beside the record list
+        m_moveButtons.at(0),
+        m_moveButtons.at(1),
+        m_moveButtons.at(2),
+        m_moveButtons.at(3),
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);

@@ -19,7 +19,7 @@ QImage icon()
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(210, 230, 250));
     p.drawRect(QRectF(7, 5, 18, 21));
-    const QColor faces[] = {QColor(0, 128, 0), QColor(192, 64, 0), QColor(30, 90, 200),
+    const QColor faces[] = {QColor(0, 128, 0),   QColor(192, 64, 0),   QColor(30, 90, 200),
                             QColor(220, 170, 0), QColor(120, 40, 160), QColor(0, 128, 0)};
     for (int j = 0; j < 6; ++j) {
         p.setBrush(faces[j]);
