@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test lint format artwork screenshots clean
+.PHONY: setup configure build run test bench lint format artwork screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -25,6 +25,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Times every hot path against its floor; the table goes to
+# docs/performance.md.
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tastwerk_bench
+	$(BUILD)/bench/tastwerk_bench --report docs/performance.md
 
 format: setup
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
