@@ -27,8 +27,9 @@ QList<QRgb> paletteOf(const QImage &image)
     std::vector<std::pair<int, QRgb>> byUse;
     for (auto it = uses.cbegin(); it != uses.cend(); ++it)
         byUse.emplace_back(it.value(), it.key());
-    std::sort(byUse.begin(), byUse.end(),
-        [](const auto &a, const auto &b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    std::sort(byUse.begin(), byUse.end(), [](const auto &a, const auto &b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
     QList<QRgb> palette;
     for (const auto &entry : byUse) {
         if (palette.size() == 256)
@@ -66,15 +67,14 @@ QByteArray encode(const QImage &source)
     ColorMapObject *map = GifMakeMapObject(1 << bits, nullptr);
     for (int i = 0; i < map->ColorCount; ++i) {
         const QRgb colour = i < palette.size() ? palette[i] : 0;
-        map->Colors[i]
-            = GifColorType{GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))};
+        map->Colors[i] = GifColorType{GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))};
     }
 
     QByteArray bytes;
     int error = 0;
     GifFileType *gif = EGifOpen(&bytes, outputToBuffer, &error);
     bool ok = gif && EGifPutScreenDesc(gif, image.width(), image.height(), bits, 0, map) == GIF_OK
-        && EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
+              && EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
     QHash<QRgb, GifByteType> indexOf;
     std::vector<GifByteType> line(image.width());
     for (int y = 0; ok && y < image.height(); ++y) {
