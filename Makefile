@@ -1,6 +1,6 @@
 # make run   – install what is missing, build, start the program
 # make test  – install what is missing, build, run every test headless
-#             (the end-to-end test on a real X server under Xvfb)
+#             (the end-to-end test runs on a real X server under Xvfb)
 # make package – a Debian package: apt-get install ./build/qd5tastwerk_*.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
