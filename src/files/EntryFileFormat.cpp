@@ -61,24 +61,31 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
 
 EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
 {
+    // One character is one byte: the whole file is sized at once and each
+    // entry is written straight into it.
     qsizetype total = 0;
     for (const QString &entry : entries)
         total += entry.size() + 2;
     Encoded result;
-    result.bytes.reserve(total);
+    result.bytes.resize(total);
+    char *out = result.bytes.data();
     for (qsizetype row = 0; row < entries.size(); ++row) {
         const QString &entry = entries.at(row);
-        const qsizetype before = result.bytes.size();
-        const qsizetype lineBreak = entry.indexOf(u'\n');
-        if (lineBreak >= 0 || !Windows1252Codec::appendEncoded(entry, result.bytes)) {
-            const qsizetype at = lineBreak >= 0 ? lineBreak : result.bytes.size() - before;
+        const qsizetype written = Windows1252Codec::encodeInto(entry, out);
+        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr) {
+            // A line break anywhere is what is named, even behind a
+            // character the code page lacks.
+            const qsizetype lineBreak = entry.indexOf(u'\n');
+            const qsizetype at = lineBreak >= 0 ? lineBreak : written;
             const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
             result.unsavableEntry = int(row);
             result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);
             result.bytes.clear();
             return result;
         }
-        result.bytes.append("\r\n", 2);
+        out += written;
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "editor/EditorController.h"
 #include "files/FilesController.h"
+#include "library/ButtonPicture.h"
 #include "library/DriveList.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
@@ -13,6 +14,7 @@
 #include "shell/Fonts.h"
 #include "shell/HelpController.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 #include "shell/UserDialogs.h"
 
@@ -48,7 +50,7 @@ MainWindow::MainWindow(UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(u"frmQuonda"_s);
     setWindowTitle(u"QD5 Tastwerk"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
     createControls();
     createMenus();
     setFocusOrder();
@@ -86,7 +88,7 @@ void MainWindow::createControls()
     m_templateImage = new ClickableImage(m_picture1);
     m_templateImage->setObjectName(u"imgQDMenu_0"_s);
     m_templateImage->setGeometry(Twips::rect(0, 0, 1200, 750));
-    m_templateImage->setPixmap(QPixmap(u":/shell/template.gif"_s));
+    m_templateImage->setPixmap(ButtonPicture::templatePicture());
     m_templateImage->setToolTip(u"Version anzeigen"_s);
     m_templateImage->hide();
 

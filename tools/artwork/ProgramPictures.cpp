@@ -7,12 +7,13 @@
 
 namespace ProgramPictures {
 
-QImage icon()
+QImage icon(int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(40, 40, 48), 1.5));
     p.setBrush(QColor(70, 76, 90));
     p.drawRoundedRect(QRectF(4.5, 1.5, 23, 29), 4, 4);
