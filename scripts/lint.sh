@@ -36,7 +36,7 @@ sources() {
 }
 
 echo "== clang-format"
-if ! sources src tests tools | xargs -0 -r clang-format --dry-run --Werror; then
+if ! sources src tests tools bench | xargs -0 -r clang-format --dry-run --Werror; then
     failed+=("clang-format (run 'make format')")
 fi
 
