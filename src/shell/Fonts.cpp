@@ -52,9 +52,9 @@ QFont system()
 
 QFont sansLight()
 {
-    const QStringList narrow = {u"Sans Light"_s, u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s,
-                                u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s};
-    return make(narrow, 8.25, true);
+    return make({u"Sans Light"_s, u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Nimbus Sans Narrow"_s,
+                 u"DejaVu Sans"_s},
+                8.25, true);
 }
 
 QFont msSansSerif()
