@@ -69,6 +69,7 @@ struct Outcome
     Measured measured;
     QStringList notes; // further figures, one line each
     QString failure; // set when our side did not do its job
+    bool paintingIncluded = false; // both sides paint, and that counts
 
     bool met() const { return failure.isEmpty() && measured.ratio() <= limit; }
 };
