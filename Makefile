@@ -1,10 +1,12 @@
 # make run   – install what is missing, build, start the program
 # make test  – install what is missing, build, run every test headless
+#             (the end-to-end test runs on a real X server under Xvfb)
+# make package – a Debian package: apt-get install ./build/qd5tastwerk_*.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test bench lint format artwork screenshots clean
+.PHONY: setup configure build run test bench package lint format artwork screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -31,6 +33,9 @@ test: build
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tastwerk_bench
 	$(BUILD)/bench/tastwerk_bench --report docs/performance.md
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format: setup
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,5 +1,6 @@
 #include "preview/PreviewRenderer.h"
 
+#include "library/ButtonFileNames.h"
 #include "library/CaptionLookup.h"
 #include "model/PageNumber.h"
 
@@ -24,12 +25,6 @@ QStringView sliceOf(QStringView text, qsizetype from, qsizetype count)
     return text.sliced(from, std::min(count, text.size() - from));
 }
 
-// The file name without ".gif".
-QStringView buttonName(QStringView fileName)
-{
-    return fileName.chopped(4);
-}
-
 bool opensPage(QStringView record, int page, int previewPage)
 {
     return record.size() >= OpenerLength && page != 0 && page >= previewPage;
@@ -44,7 +39,7 @@ QStringList upperCaseNames(const QStringList &buttonFiles)
     QStringList names;
     names.reserve(buttonFiles.size());
     for (const QString &file : buttonFiles)
-        names.append(file.size() < 4 ? QString() : locale.toUpper(buttonName(file).toString()));
+        names.append(file.size() < 4 ? QString() : locale.toUpper(ButtonFileNames::commandName(file)));
     return names;
 }
 
@@ -58,11 +53,11 @@ RenderedPage::Place placeFor(
         const QString &file = buttonFiles.at(i);
         if (file.size() < 4)
             continue; // too short to be named "<command>.gif"
-        const QStringView name = buttonName(file);
+        const QString name = ButtonFileNames::commandName(file);
         if (upperNames.at(i) == wanted) {
             place.pictureFile = file;
             place.caption = CaptionLookup::find(vocabulary, name);
-            place.command = name.toString();
+            place.command = name;
             return place;
         }
     }

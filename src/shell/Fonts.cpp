@@ -52,7 +52,8 @@ QFont system()
 
 QFont sansLight()
 {
-    return make({u"Sans Light"_s, u"Liberation Sans Narrow"_s, u"DejaVu Sans Condensed"_s}, 8.25, true);
+    return make({u"Sans Light"_s, u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Nimbus Sans Narrow"_s,
+                 u"DejaVu Sans"_s}, 8.25, true);
 }
 
 QFont msSansSerif()

@@ -2,6 +2,7 @@
 
 #include "editor/EditorController.h"
 #include "files/FilesController.h"
+#include "library/ButtonPicture.h"
 #include "library/DriveList.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
@@ -13,6 +14,7 @@
 #include "shell/Fonts.h"
 #include "shell/HelpController.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 #include "shell/UserDialogs.h"
 
@@ -48,7 +50,7 @@ MainWindow::MainWindow(UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(u"frmQuonda"_s);
     setWindowTitle(u"QD5 Tastwerk"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
     createControls();
     createMenus();
     setFocusOrder();
@@ -86,7 +88,7 @@ void MainWindow::createControls()
     m_templateImage = new ClickableImage(m_picture1);
     m_templateImage->setObjectName(u"imgQDMenu_0"_s);
     m_templateImage->setGeometry(Twips::rect(0, 0, 1200, 750));
-    m_templateImage->setPixmap(QPixmap(u":/shell/template.gif"_s));
+    m_templateImage->setPixmap(ButtonPicture::templatePicture());
     m_templateImage->setToolTip(u"Version anzeigen"_s);
     m_templateImage->hide();
 
@@ -118,13 +120,13 @@ void MainWindow::createControls()
         {4, u"Titel &Menü"_s, u"Titel jeder Seite"_s, 4200},
         {6, u"&Pfeil zu 1. Seite"_s, u"Am Ende des Menüs"_s, 5520},
     };
-    for (const BuilderButton &spec : builderButtons) {
-        auto *button = new QPushButton(spec.caption, m_frame2);
-        button->setObjectName(u"cmdQDButton_%1"_s.arg(spec.index));
-        button->setGeometry(Twips::rect(120, spec.top, 1695, 495));
-        button->setToolTip(spec.tooltip);
+    for (const BuilderButton &entry : builderButtons) {
+        auto *button = new QPushButton(entry.caption, m_frame2);
+        button->setObjectName(u"cmdQDButton_%1"_s.arg(entry.index));
+        button->setGeometry(Twips::rect(120, entry.top, 1695, 495));
+        button->setToolTip(entry.tooltip);
         button->setFont(Fonts::system());
-        m_builderButtons.at(spec.index) = button;
+        m_builderButtons.at(entry.index) = button;
     }
     paintFace(m_builderButtons.at(2), Green);
 
@@ -170,14 +172,14 @@ void MainWindow::createControls()
     };
     const int steps[] = {-10, -1, 1, 10};
     for (std::size_t i = 0; i < m_moveButtons.size(); ++i) {
-        const MoveButton &spec = moveButtons[i];
+        const MoveButton &entry = moveButtons[i];
         auto *button = new QPushButton(central);
-        button->setObjectName(QString::fromUtf16(spec.name));
-        button->setGeometry(Twips::rect(7560, spec.top, 375, 375));
-        button->setToolTip(QString::fromUtf16(spec.tooltip));
-        button->setIcon(QIcon(spec.up ? u":/shell/arrow_up.png"_s : u":/shell/arrow_down.png"_s));
+        button->setObjectName(QString::fromUtf16(entry.name));
+        button->setGeometry(Twips::rect(7560, entry.top, 375, 375));
+        button->setToolTip(QString::fromUtf16(entry.tooltip));
+        button->setIcon(QIcon(entry.up ? u":/shell/arrow_up.png"_s : u":/shell/arrow_down.png"_s));
         button->setIconSize(button->size() - QSize(6, 6));
-        paintFace(button, spec.face);
+        paintFace(button, entry.face);
         const int step = steps[i];
         connect(button, &QPushButton::clicked, this, [this, step] { EintragVerschieben(step); });
         m_moveButtons.at(i) = button;
@@ -245,12 +247,24 @@ void MainWindow::createMenus()
 void MainWindow::setFocusOrder()
 {
     // The record list first, then the button field and the vocabulary.
-    QWidget *order[] = {
-        m_recordListBox,          m_picture1,           m_vocabularyBox,
-        m_builderButtons.at(2),   m_builderButtons.at(9), m_builderButtons.at(0),
-        m_builderButtons.at(3),   m_builderButtons.at(4), m_titleField,
-        m_pageField,              m_builderButtons.at(6), m_moveButtons.at(0),
-        m_moveButtons.at(1),      m_moveButtons.at(2),  m_moveButtons.at(3),
+    QWidget *const order[] = {
+        m_recordListBox,
+        m_picture1,
+        m_vocabularyBox,
+        // the frame "Steuerung", top to bottom
+        m_builderButtons.at(2),
+        m_builderButtons.at(9),
+        m_builderButtons.at(0),
+        m_builderButtons.at(3),
+        m_builderButtons.at(4),
+        m_titleField,
+        m_pageField,
+        m_builderButtons.at(6),
+        // the move buttons beside the record list
+        m_moveButtons.at(0),
+        m_moveButtons.at(1),
+        m_moveButtons.at(2),
+        m_moveButtons.at(3),
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
