@@ -67,8 +67,9 @@ struct Outcome
     QString floorDoes;
     double limit = 1.5;
     Measured measured;
-    QStringList notes; // further figures, one line each
-    QString failure;   // set when our side did not do its job
+    QStringList notes;             // further figures, one line each
+    QString failure;               // set when our side did not do its job
+    bool paintingIncluded = false; // both sides paint, and that counts
 
     bool met() const { return failure.isEmpty() && measured.ratio() <= limit; }
 };

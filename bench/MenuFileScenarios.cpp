@@ -164,9 +164,11 @@ Outcome compareSaving(MenuFileWindow &menu, const BenchFolder &folder, const QSt
     // takes the old one's place; a processor does not count that wait.
     const Timing durable =
         runner.median(Comparison::Side::timed([&] { plainWrite(menu.list.entries(), plainPath, true); }), SyncRuns);
-    outcome.notes.append(u"by the clock: ours %1 ms (QSaveFile: a temporary file, fdatasync, renamed over the old "
-                         "one), the plain write %2 ms, the plain write followed by fdatasync %3 ms (median of %4 "
-                         "runs; ratio to it %5)"_s.arg(outcome.measured.ours.wallMs, 0, 'f', 1)
+    outcome.notes.append(u"QSaveFile writes a temporary file, waits with fdatasync until its data is on the disk "
+                         "and only then renames it over the old file, so that a crash or a power cut leaves the old "
+                         "file or the new one, never a truncated one. Processor time does not count the wait; by the "
+                         "clock ours takes %1 ms, the plain write %2 ms, the plain write followed by fdatasync %3 ms "
+                         "(median of %4 runs; ours against it: ratio %5)"_s.arg(outcome.measured.ours.wallMs, 0, 'f', 1)
                              .arg(outcome.measured.floor.wallMs, 0, 'f', 1)
                              .arg(durable.wallMs, 0, 'f', 1)
                              .arg(SyncRuns)

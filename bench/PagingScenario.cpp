@@ -43,7 +43,7 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
 
     Comparison comparison{
         .title = u"3. One \"&Start/Weiter\" step, 100 buttons"_s,
-        .oursDoes = u"the click: 25 pictures from disk, placing, tooltips, captions from the vocabulary, painted"_s,
+        .oursDoes = u"the click: 25 pictures from disk, placing, tooltips, captions from the vocabulary"_s,
         .floorDoes = u"decode the same 25 files with QImageReader"_s,
         .limit = 1.5,
         .ours = Comparison::Side::timed([&] {

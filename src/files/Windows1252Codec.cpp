@@ -41,7 +41,7 @@ int byteFor(char16_t c)
 QString Windows1252Codec::decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    auto *out = reinterpret_cast<char16_t *>(text.data());
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = DecodeTable[in[i]];
