@@ -11,16 +11,16 @@ namespace Fonts {
 
 namespace {
 
-// The families of the list that this system has. For each name it lacks,
-// looking up the font would ask the system's font configuration for
-// stand-ins first (on Linux a costly sort of all fonts, once per name),
-// only to take the next name of the list in the end, as it does without
-// the missing names.
+// The first family of the list that this system has: the one the font
+// will be drawn in. Naming the others as well would make the font
+// database look up, for every such font, the system's whole fallback
+// order at once (on Linux a sort of all fonts), where otherwise it asks
+// only when a character is missing from the family, which none of our
+// texts is. A family the system lacks would be looked up in the same way.
 QStringList installed(const QStringList &families)
 {
     // The system's fonts do not change while the program runs.
     static const QStringList available = QFontDatabase::families();
-    QStringList kept;
     for (const QString &family : families) {
         // A family that several foundries make is listed as "Name [foundry]".
         const bool found = std::any_of(available.begin(), available.end(), [&family](const QString &name) {
@@ -28,9 +28,9 @@ QStringList installed(const QStringList &families)
                    && (name.size() == family.size() || name.sliced(family.size()).startsWith(u" ["));
         });
         if (found)
-            kept.append(family);
+            return {family};
     }
-    return kept.isEmpty() ? families : kept;
+    return families;
 }
 
 QFont make(const QStringList &families, qreal points, bool bold, QFont::StyleHint hint = QFont::SansSerif)
