@@ -55,6 +55,15 @@ void EntryListModel::clear()
 
 void EntryListModel::setEntries(QStringList entries)
 {
+    // An empty list that gains rows leaves no position to forget: told of
+    // an insertion, a view keeps its state, where after a reset a combo box
+    // puts the first row into its edit field (laid out, only to be cleared).
+    if (m_entries.isEmpty() && !entries.isEmpty()) {
+        beginInsertRows({}, 0, static_cast<int>(entries.size()) - 1);
+        m_entries = std::move(entries);
+        endInsertRows();
+        return;
+    }
     beginResetModel();
     m_entries = std::move(entries);
     endResetModel();

@@ -26,7 +26,8 @@ public:
     void replace(int row, const QString &entry);
     void remove(int row);
     // Both reset the model, which tells everyone that positions they
-    // remembered no longer mean anything.
+    // remembered no longer mean anything; entries for an empty list are
+    // inserted rows.
     void clear();
     void setEntries(QStringList entries);
 

@@ -40,6 +40,21 @@ private slots:
         QCOMPARE(resets.size(), 1);
     }
 
+    void entriesForAnEmptyListAreInserted()
+    {
+        EntryListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+        model.setEntries({u"a"_s, u"b"_s});
+        QCOMPARE(resets.size(), 0);
+        QCOMPARE(inserts.size(), 1);
+        QCOMPARE(inserts.at(0).at(2).toInt(), 1);
+        model.setEntries({u"c"_s});
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(model.entries(), QStringList{u"c"_s});
+    }
+
     void manyEntries()
     {
         EntryListModel model;

@@ -142,6 +142,18 @@ private slots:
         QVERIFY(recordList->isAncestorOf(QApplication::focusWidget()));
     }
 
+    void vocabularyReadWithTheEditFieldEmpty()
+    {
+        TestFolder folder;
+        folder.write(u"Quonda.dat"_s, "first line\r\nsecond line\r\n");
+        ScriptedDialogs dialogs;
+        MainWindow window(dialogs);
+        auto *vocabulary = window.findChild<QComboBox *>(u"cboQDMenu_1"_s);
+        QCOMPARE(vocabulary->count(), 2);
+        QCOMPARE(vocabulary->currentIndex(), -1);
+        QCOMPARE(vocabulary->currentText(), QString());
+    }
+
     void endReturnsToTheStartDirectory()
     {
         TestFolder folder;
