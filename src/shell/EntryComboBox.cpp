@@ -13,6 +13,9 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     : QComboBox(parent)
 {
     setEditable(true);
+    // Dropped before the model comes: the completer the edit field got
+    // would otherwise be handed the model too, only to be thrown away.
+    setCompleter(nullptr);
     // Connected before the combo box sees the model, so this runs first:
     // left to itself it would select a neighbour of a removed entry and put
     // that neighbour's text into the edit field.
@@ -23,7 +26,6 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     setModel(model);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
-    setCompleter(nullptr);
     // An entry of any length must survive a click and a Return unchanged.
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // With a placeholder the combo box no longer selects the first entry

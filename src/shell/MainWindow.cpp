@@ -171,13 +171,16 @@ void MainWindow::createControls()
         {u"cmdAb10", u"Ab 10", 7320, false, RedOrange},
     };
     const int steps[] = {-10, -1, 1, 10};
+    // Each picture is read once: an icon made from a file reads it whole.
+    const QIcon up(u":/shell/arrow_up.png"_s);
+    const QIcon down(u":/shell/arrow_down.png"_s);
     for (std::size_t i = 0; i < m_moveButtons.size(); ++i) {
         const MoveButton &entry = moveButtons[i];
         auto *button = new QPushButton(central);
         button->setObjectName(QString::fromUtf16(entry.name));
         button->setGeometry(Twips::rect(7560, entry.top, 375, 375));
         button->setToolTip(QString::fromUtf16(entry.tooltip));
-        button->setIcon(QIcon(entry.up ? u":/shell/arrow_up.png"_s : u":/shell/arrow_down.png"_s));
+        button->setIcon(entry.up ? up : down);
         button->setIconSize(button->size() - QSize(6, 6));
         paintFace(button, entry.face);
         const int step = steps[i];
