@@ -112,6 +112,8 @@ QString PerformanceReport::markdown() const
         if (!outcome.failure.isEmpty())
             text += u"  - Our side failed: "_s + outcome.failure + u'\n';
     }
+    for (const QString &section : m_sections)
+        text += u'\n' + section;
     return text;
 }
 

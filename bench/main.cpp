@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
 #include <cstring>
@@ -102,8 +103,14 @@ int main(int argc, char *argv[])
         add(Scenarios::buttonField(folder, runner));
     if (wanted(5))
         add(Scenarios::preview(folder, runner));
-    if (wanted(6))
+    if (wanted(6)) {
         add(Scenarios::startUp(folder, runner));
+        // Where the start-up's time goes, counted with callgrind: too slow
+        // to count on every run.
+        QFile analysis(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/StartupResidual.md"_s));
+        if (analysis.open(QIODevice::ReadOnly))
+            report.addSection(QString::fromUtf8(analysis.readAll()));
+    }
 
     print(u'\n' + report.consoleText());
     if (!reportPath.isEmpty()) {
