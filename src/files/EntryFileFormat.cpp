@@ -29,6 +29,40 @@ qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
     return from;
 }
 
+// The length of the well-formed UTF-8 sequence that starts with a non-ASCII
+// byte at `data`, or 0 when it is not one.
+qsizetype utf8SequenceLength(const unsigned char *data, qsizetype available)
+{
+    const unsigned char lead = data[0];
+    qsizetype length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong forms
+        else if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (length > available || data[1] < low || data[1] > high)
+        return 0;
+    for (qsizetype k = 2; k < length; ++k) {
+        if (data[k] < 0x80 || data[k] > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
 } // namespace
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
@@ -96,33 +130,9 @@ bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while ((i = skipAscii(data, size, i)) < size) {
-        const unsigned char lead = data[i];
-        int length;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0; // no overlong forms
-            else if (lead == 0xED)
-                high = 0x9F; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F; // nothing above U+10FFFF
-        } else {
+        const qsizetype length = utf8SequenceLength(data + i, size - i);
+        if (length == 0)
             return false;
-        }
-        if (i + length > size || data[i + 1] < low || data[i + 1] > high)
-            return false;
-        for (int k = 2; k < length; ++k) {
-            if (data[i + k] < 0x80 || data[i + k] > 0xBF)
-                return false;
-        }
         i += length;
     }
     return true;

@@ -22,7 +22,7 @@ QString FileTexts::fileTooLarge(qint64 size, qint64 limit)
 {
     return readError()
            + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
-               megabytes(size), QString::number(limit / (1024 * 1024)));
+               megabytes(size), QString::number(limit / (qint64{1024} * 1024)));
 }
 
 QString FileTexts::unsavableEntry(int line, const QString &entry, const QString &character)
