@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils imagemagick
   clang-format clang-tidy cppcheck
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
