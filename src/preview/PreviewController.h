@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class MainWindow;
+class PreviewWindow;
 
 // Opens, closes and owns the one preview window.
 class PreviewController : public QObject
@@ -18,6 +20,10 @@ public:
     // Every closing the other subsystems ask for goes through here.
     void closePreview();
 
+    // The open preview, or null.
+    PreviewWindow *previewWindow() const;
+
 private:
     MainWindow &m_window;
+    QPointer<PreviewWindow> m_preview;
 };

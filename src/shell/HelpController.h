@@ -1,17 +1,22 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
+class InfoWindow;
 class MainWindow;
+class TextWindow;
 
 // "&Anleitung", "&Historie" and "&Info": the text window and the
-// information window.
+// information window. Each exists at most once, is made when first asked
+// for and made afresh after it was closed.
 class HelpController : public QObject
 {
     Q_OBJECT
 
 public:
     explicit HelpController(MainWindow &window);
+    ~HelpController() override;
 
     void showManual();
     void showHistory();
@@ -19,6 +24,15 @@ public:
     void closeText();
     void closeInfo();
 
+    // The open windows, null while closed.
+    TextWindow *textWindow() const;
+    InfoWindow *infoWindow() const;
+
 private:
-    MainWindow &m_window;
+    void showText(const QString &caption, const QString &text);
+
+    // Top-level windows of their own, without an owner; they delete
+    // themselves when closed.
+    QPointer<TextWindow> m_text;
+    QPointer<InfoWindow> m_info;
 };

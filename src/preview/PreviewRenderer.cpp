@@ -1,0 +1,126 @@
+#include "preview/PreviewRenderer.h"
+
+#include "library/CaptionLookup.h"
+#include "model/PageNumber.h"
+
+#include <QLocale>
+
+namespace {
+
+// "MENUPAGE|TASK_PAGE" and "MENUITEM|TASK_PAGE" fill columns 1 to 18; the
+// page number follows. The device reads only two of its digits.
+constexpr qsizetype PageColumn = 18;
+constexpr qsizetype PageDigits = 2;
+// "MENUITEM|TASK_" fills columns 1 to 14; the command follows.
+constexpr qsizetype CommandColumn = 14;
+// A page opener is at least this long; a two-digit page needs one more
+// character before its title has begun.
+constexpr qsizetype OpenerLength = 21;
+
+QStringView sliceOf(QStringView text, qsizetype from, qsizetype count)
+{
+    if (from >= text.size() || count <= 0)
+        return {};
+    return text.sliced(from, std::min(count, text.size() - from));
+}
+
+// The file name without ".gif".
+QStringView buttonName(QStringView fileName)
+{
+    return fileName.chopped(4);
+}
+
+bool opensPage(QStringView record, int page, int previewPage)
+{
+    return record.size() >= OpenerLength && page != 0 && page >= previewPage;
+}
+
+RenderedPage::Place placeFor(QStringView command, const QStringList &buttonFiles, const QStringList &vocabulary)
+{
+    const QLocale locale;
+    const QString wanted = locale.toUpper(command.toString());
+    RenderedPage::Place place;
+    place.drawn = true;
+    for (const QString &file : buttonFiles) {
+        if (file.size() < 4)
+            continue; // too short to be named "<command>.gif"
+        const QStringView name = buttonName(file);
+        if (locale.toUpper(name.toString()) == wanted) {
+            place.pictureFile = file;
+            place.caption = CaptionLookup::find(vocabulary, name);
+            place.command = name.toString();
+            return place;
+        }
+    }
+    // No button file of its own: showing another command's picture would
+    // lie about what the device does there, so the template stands in and
+    // the command names itself.
+    place.caption = command.toString();
+    place.command = command.toString();
+    return place;
+}
+
+} // namespace
+
+int PreviewRenderer::pageNumber(QStringView record)
+{
+    return PageNumber::leadingValue(sliceOf(record, PageColumn, PageDigits));
+}
+
+QStringView PreviewRenderer::title(QStringView record, int pageNumber)
+{
+    // The closing "|" is never part of the title.
+    const qsizetype from = pageNumber <= 9 ? OpenerLength - 1 : OpenerLength;
+    return sliceOf(record, from, record.size() - 1 - from);
+}
+
+QStringView PreviewRenderer::command(QStringView record, int pageNumber)
+{
+    qsizetype cut = 1; // the closing "|"
+    if (pageNumber != 0)
+        cut = record.size() < OpenerLength ? 2 : 3; // and the page number's digits
+    return sliceOf(record, CommandColumn, record.size() - CommandColumn - cut);
+}
+
+RenderedPage PreviewRenderer::render(
+    const QStringList &records, int previewPage, const QStringList &buttonFiles, const QStringList &vocabulary)
+{
+    RenderedPage result;
+    result.previewPage = previewPage;
+
+    // The first line of the menu is never part of a page.
+    const qsizetype count = records.size();
+    bool openerFound = false;
+    qsizetype first = -1;
+    for (qsizetype index = 1; index < count; ++index) {
+        const QString &record = records.at(index);
+        const int page = pageNumber(record);
+        if (opensPage(record, page, result.previewPage)) {
+            // Of a run of openers the last one wins; a 21-character opener
+            // of a two-digit page carries no title.
+            result.previewPage = page;
+            if (page <= 9 || record.size() > OpenerLength)
+                result.title = title(record, page).toString();
+            openerFound = true;
+        } else if (openerFound) {
+            first = index;
+            break;
+        }
+    }
+    if (first < 0)
+        return result;
+
+    for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
+        const qsizetype index = first + place;
+        const QString &record = records.at(index);
+        const int page = pageNumber(record);
+        if (page != 0 && record.size() > OpenerLength)
+            return result; // the next page begins
+        result.places.at(place) = placeFor(command(record, page), buttonFiles, vocabulary);
+        if (index >= count - 1) {
+            result.previewPage = 0;
+            return result;
+        }
+    }
+    return result;
+}
