@@ -10,12 +10,12 @@
 
 // A broken invariant is a finding like a crash: print what failed and abort,
 // so libFuzzer keeps the input that did it.
-#define FUZZ_CHECK(condition)                                                                                         \
-    do {                                                                                                              \
-        if (!(condition)) {                                                                                           \
-            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition);                    \
-            std::abort();                                                                                             \
-        }                                                                                                             \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition);                     \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 namespace FuzzSupport {

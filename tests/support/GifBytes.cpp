@@ -1,5 +1,7 @@
 #include "GifBytes.h"
 
+#include <algorithm>
+
 namespace GifBytes {
 
 namespace {
@@ -13,7 +15,7 @@ void appendWord(QByteArray &out, int value)
 // LZW with a minimum code size of 2 that never grows its table past two
 // entries: a clear code before every pair of pixels keeps every code at
 // three bits. Large, but any decoder reads it.
-QByteArray lzw(QSize frame, qint64 pixels)
+QByteArray lzw(QSize frame, qint64 pixels, bool striped)
 {
     constexpr int Clear = 4;
     constexpr int End = 5;
@@ -33,7 +35,7 @@ QByteArray lzw(QSize frame, qint64 pixels)
     for (qint64 i = 0; i < pixels; ++i) {
         if (i % 2 == 0)
             put(Clear);
-        put(int((i / width) % 2));
+        put(striped ? int((i / width) % 2) : 0);
     }
     put(End);
     if (bits > 0)
@@ -41,9 +43,7 @@ QByteArray lzw(QSize frame, qint64 pixels)
     return codes;
 }
 
-} // namespace
-
-QByteArray picture(QSize screen, QSize frame, qint64 pixels)
+QByteArray gif(QSize screen, QSize frame, qint64 pixels, quint32 first, bool striped)
 {
     if (pixels < 0)
         pixels = qint64(frame.width()) * frame.height();
@@ -51,9 +51,12 @@ QByteArray picture(QSize screen, QSize frame, qint64 pixels)
     appendWord(out, screen.width());
     appendWord(out, screen.height());
     out.append(char(0x80)); // global colour table of two entries
-    out.append(char(0));    // background colour
-    out.append(char(0));    // aspect ratio
-    out.append("\x00\x00\x00\xff\xff\xff", 6);
+    out.append(char(0)); // background colour
+    out.append(char(0)); // aspect ratio
+    out.append(char(first >> 16 & 0xff));
+    out.append(char(first >> 8 & 0xff));
+    out.append(char(first & 0xff));
+    out.append("\xff\xff\xff", 3);
     out.append(char(0x2c)); // image descriptor
     appendWord(out, 0);
     appendWord(out, 0);
@@ -61,15 +64,27 @@ QByteArray picture(QSize screen, QSize frame, qint64 pixels)
     appendWord(out, frame.height());
     out.append(char(0));
     out.append(char(2)); // minimum code size
-    const QByteArray codes = lzw(frame, pixels);
+    const QByteArray codes = lzw(frame, pixels, striped);
     for (qsizetype at = 0; at < codes.size(); at += 255) {
         const qsizetype length = std::min<qsizetype>(255, codes.size() - at);
         out.append(char(length));
         out.append(codes.mid(at, length));
     }
-    out.append(char(0));    // block terminator
+    out.append(char(0)); // block terminator
     out.append(char(0x3b)); // trailer
     return out;
+}
+
+} // namespace
+
+QByteArray picture(QSize screen, QSize frame, qint64 pixels)
+{
+    return gif(screen, frame, pixels, 0x000000, true);
+}
+
+QByteArray filled(QSize size, quint32 rgb)
+{
+    return gif(size, size, -1, rgb, false);
 }
 
 } // namespace GifBytes

@@ -7,14 +7,12 @@
 // header claim and any amount of picture data without an image library.
 namespace GifBytes {
 
-// A GIF89a of two colours whose logical screen is `screen` and whose one
-// frame is `frame`; the frame's first `pixels` pixels are encoded (all of
-// them when negative), alternating the two colours row by row.
+// A GIF89a whose logical screen is `screen` and whose one frame is `frame`;
+// the frame's first `pixels` pixels are encoded (all of them when
+// negative), rows alternating black and white.
 QByteArray picture(QSize screen, QSize frame, qint64 pixels = -1);
 
-inline QByteArray picture(QSize size)
-{
-    return picture(size, size);
-}
+// A whole picture of `size` filled with the colour 0xRRGGBB.
+QByteArray filled(QSize size, quint32 rgb);
 
 } // namespace GifBytes
