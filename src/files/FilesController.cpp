@@ -1,37 +1,43 @@
 #include "files/FilesController.h"
 
+#include "preview/PreviewController.h"
 #include "shell/MainWindow.h"
-
-#include <QDir>
 
 FilesController::FilesController(MainWindow &window)
     : QObject(&window)
     , m_window(window)
+    , m_commands(window.state(), window.dialogs())
 {
     setObjectName(QStringLiteral("filesController"));
 }
 
 void FilesController::openMenuFile()
 {
+    m_commands.openMenuFile([this] { m_window.preview()->closePreview(); });
 }
 
 void FilesController::saveMenuFile()
 {
+    m_commands.saveMenuFile();
 }
 
 void FilesController::loadVocabulary()
 {
+    m_commands.loadVocabulary();
 }
 
 void FilesController::offerToSaveChangedMenu()
 {
+    // Closing goes on whatever the answer.
+    m_commands.offerToSaveChangedMenu();
 }
 
 void FilesController::saveVocabularyAtExit()
 {
+    m_commands.saveVocabularyAtExit();
 }
 
 void FilesController::restoreStartDirectory()
 {
-    QDir::setCurrent(m_window.state().startDirectory);
+    m_commands.restoreStartDirectory();
 }

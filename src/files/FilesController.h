@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileCommands.h"
+
 #include <QObject>
 
 class MainWindow;
@@ -20,6 +22,9 @@ public:
     void saveVocabularyAtExit();
     void restoreStartDirectory();
 
+    FileCommands &commands() { return m_commands; }
+
 private:
     MainWindow &m_window;
+    FileCommands m_commands;
 };

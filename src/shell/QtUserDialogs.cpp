@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 QtUserDialogs::QtUserDialogs(QWidget *parent)
@@ -57,6 +58,11 @@ QStringList QtUserDialogs::nameFilters(const QString &classicFilter)
 std::optional<QString> QtUserDialogs::runFileDialog(const FileRequest &request, bool save)
 {
     QFileDialog dialog(m_parent, request.title, QDir::currentPath());
+    if (!request.proposedPath.isEmpty()) {
+        const QFileInfo proposed(request.proposedPath);
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The save procedure asks its own overwrite question.

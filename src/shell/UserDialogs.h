@@ -21,6 +21,9 @@ public:
         QString title;
         QString filter;
         int filterIndex = 1;
+        // A file to propose: the dialog starts in its folder with its name
+        // filled in. Empty: the dialog starts in the current directory.
+        QString proposedPath;
     };
 
     virtual ~UserDialogs() = default;
@@ -28,8 +31,7 @@ public:
     // A box given no title shows the application title "Quonda".
     virtual Answer message(const QString &text, Icon icon, Buttons buttons, const QString &title = {}) = 0;
 
-    // The chosen path, or nothing when the user cancelled. Dialogs start in
-    // the current directory.
+    // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFileName(const FileRequest &request) = 0;
     virtual std::optional<QString> saveFileName(const FileRequest &request) = 0;
 

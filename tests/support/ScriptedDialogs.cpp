@@ -4,7 +4,7 @@
 
 UserDialogs::Answer ScriptedDialogs::message(const QString &text, Icon icon, Buttons buttons, const QString &title)
 {
-    shown.append({Kind::Message, text, title, icon, buttons, {}, 0, {}});
+    shown.append({Kind::Message, text, title, icon, buttons, {}, 0, {}, {}});
     if (buttons == Buttons::Ok) {
         if (!m_answers.isEmpty() && m_answers.head() == Answer::Ok)
             m_answers.dequeue();
@@ -30,7 +30,7 @@ std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest &request)
 std::optional<QString> ScriptedDialogs::file(Kind kind, const FileRequest &request)
 {
     shown.append({kind, {}, request.title, Icon::None, Buttons::Ok, request.filter, request.filterIndex,
-                  QDir::currentPath()});
+        QDir::currentPath(), request.proposedPath});
     if (m_files.isEmpty()) {
         ++unexpected;
         return std::nullopt;

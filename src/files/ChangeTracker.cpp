@@ -1,0 +1,38 @@
+#include "files/ChangeTracker.h"
+
+#include "model/EntryListModel.h"
+
+ChangeTracker::ChangeTracker(const EntryListModel &model, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_saved(model.entries())
+{
+    connect(&model, &QAbstractItemModel::rowsInserted, this, &ChangeTracker::noteChange);
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, &ChangeTracker::noteChange);
+    connect(&model, &QAbstractItemModel::rowsMoved, this, &ChangeTracker::noteChange);
+    connect(&model, &QAbstractItemModel::dataChanged, this, &ChangeTracker::noteChange);
+    connect(&model, &QAbstractItemModel::modelReset, this, &ChangeTracker::noteChange);
+    connect(&model, &QAbstractItemModel::layoutChanged, this, &ChangeTracker::noteChange);
+}
+
+void ChangeTracker::markSaved()
+{
+    // Shares the model's list: no copy until one of them changes.
+    m_saved = m_model.entries();
+    m_matchedAt = m_changes;
+}
+
+bool ChangeTracker::differs() const
+{
+    if (m_changes == m_matchedAt)
+        return false;
+    if (m_model.entries() != m_saved)
+        return true;
+    m_matchedAt = m_changes;
+    return false;
+}
+
+void ChangeTracker::noteChange()
+{
+    ++m_changes;
+}

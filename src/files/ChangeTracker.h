@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class EntryListModel;
+
+// Tells whether a list differs from what its file held when it was last
+// saved or opened. Every change of the model counts; the lists themselves
+// are compared only when something changed since they last matched, so
+// asking is cheap also for a hundred thousand entries.
+class ChangeTracker : public QObject
+{
+    Q_OBJECT
+
+public:
+    // An empty list that was never saved counts as unchanged.
+    explicit ChangeTracker(const EntryListModel &model, QObject *parent = nullptr);
+
+    // The model's entries are now what the file holds.
+    void markSaved();
+    bool differs() const;
+
+private:
+    void noteChange();
+
+    const EntryListModel &m_model;
+    QStringList m_saved;
+    quint64 m_changes = 0;
+    mutable quint64 m_matchedAt = 0;
+};

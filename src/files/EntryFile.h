@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Reading and writing a whole menu or vocabulary file on disk.
+class EntryFile
+{
+public:
+    // A menu file of a million records is some 30 MB; far larger files are
+    // no menu files, and reading them would only tie up memory.
+    static constexpr qint64 MaximumSize = 40 * 1024 * 1024;
+
+    enum class Status { Ok, CannotRead, NotText, TooLarge };
+
+    struct ReadResult
+    {
+        Status status = Status::CannotRead;
+        QStringList entries; // only when the whole file was read
+        qint64 size = 0;
+    };
+
+    // In one go: read, decode once, split once.
+    static ReadResult read(const QString &path);
+
+    // Replaces the file as a whole: when anything fails, the old file stays
+    // as it was and no partial file is left behind. A device or pipe
+    // cannot be replaced, so it is written to directly.
+    static bool write(const QString &path, const QByteArray &bytes);
+};

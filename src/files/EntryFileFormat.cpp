@@ -1,0 +1,122 @@
+#include "files/EntryFileFormat.h"
+
+#include "files/Windows1252Codec.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool startsWithByteOrderMark(QByteArrayView bytes)
+{
+    return bytes.size() >= 3 && std::memcmp(bytes.data(), Utf8ByteOrderMark, 3) == 0;
+}
+
+// The first position at or after `from` whose byte is not ASCII.
+qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
+{
+    // Eight bytes at a time: menu files are mostly ASCII.
+    while (from + 8 <= size) {
+        quint64 word;
+        std::memcpy(&word, data + from, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+        from += 8;
+    }
+    while (from < size && data[from] < 0x80)
+        ++from;
+    return from;
+}
+
+} // namespace
+
+QStringList EntryFileFormat::entries(QByteArrayView bytes)
+{
+    const QString text = decode(bytes);
+    QStringList lines;
+    const QStringView all(text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = all.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? all.size() : end + 1;
+        if (end < 0)
+            end = all.size();
+        else if (end > start && all[end - 1] == u'\r')
+            --end;
+        lines.append(all.sliced(start, end - start).toString());
+        start = next;
+    }
+    return lines;
+}
+
+QString EntryFileFormat::decode(QByteArrayView bytes)
+{
+    if (startsWithByteOrderMark(bytes))
+        return QString::fromUtf8(bytes.sliced(3));
+    if (isValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    return Windows1252Codec::decode(bytes);
+}
+
+EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
+{
+    qsizetype total = 0;
+    for (const QString &entry : entries)
+        total += entry.size() + 2;
+    Encoded result;
+    result.bytes.reserve(total);
+    for (qsizetype row = 0; row < entries.size(); ++row) {
+        const QString &entry = entries.at(row);
+        const qsizetype before = result.bytes.size();
+        const qsizetype lineBreak = entry.indexOf(u'\n');
+        if (lineBreak >= 0 || !Windows1252Codec::appendEncoded(entry, result.bytes)) {
+            const qsizetype at = lineBreak >= 0 ? lineBreak : result.bytes.size() - before;
+            const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
+            result.unsavableEntry = int(row);
+            result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);
+            result.bytes.clear();
+            return result;
+        }
+        result.bytes.append("\r\n", 2);
+    }
+    return result;
+}
+
+bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while ((i = skipAscii(data, size, i)) < size) {
+        const unsigned char lead = data[i];
+        int length;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0)
+                low = 0xA0; // no overlong forms
+            else if (lead == 0xED)
+                high = 0x9F; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0)
+                low = 0x90;
+            else if (lead == 0xF4)
+                high = 0x8F; // nothing above U+10FFFF
+        } else {
+            return false;
+        }
+        if (i + length > size || data[i + 1] < low || data[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (data[i + k] < 0x80 || data[i + k] > 0xBF)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}

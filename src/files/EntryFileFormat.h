@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// Menu and vocabulary files as bytes: one entry per line, nothing quoted.
+// We write Windows-1252 with CR LF after every entry. We read UTF-8 when the
+// bytes are valid UTF-8 (or start with its byte order mark), otherwise
+// Windows-1252, and a line may also end in LF alone.
+class EntryFileFormat
+{
+public:
+    static QStringList entries(QByteArrayView bytes);
+
+    struct Encoded
+    {
+        QByteArray bytes;
+        // The first entry that cannot be written, -1 when all can, and the
+        // character that stops it ("\n" for a line break inside the entry).
+        int unsavableEntry = -1;
+        QString unsavableCharacter;
+
+        bool ok() const { return unsavableEntry < 0; }
+    };
+    static Encoded encode(const QStringList &entries);
+
+    static QString decode(QByteArrayView bytes);
+    static bool isValidUtf8(QByteArrayView bytes);
+};

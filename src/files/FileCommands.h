@@ -1,0 +1,39 @@
+#pragma once
+
+#include "files/ChangeTracker.h"
+#include "files/SaveProcedure.h"
+
+#include <functional>
+
+struct ProgramState;
+class UserDialogs;
+
+// The "&Datei" commands and the file steps of start-up and shut-down, over
+// the program's shared state: which list goes where, which flag is cleared,
+// and which folder is current when.
+class FileCommands
+{
+public:
+    FileCommands(ProgramState &state, UserDialogs &dialogs);
+
+    // "&Speichern".
+    SaveProcedure::Outcome saveMenuFile();
+    // "&Öffnen". `closePreview` runs once the question about changes let
+    // the command go on, before the dialog.
+    void openMenuFile(const std::function<void()> &closePreview);
+
+    // When the record list differs from its file, asks whether to save it
+    // and saves on Yes. Returns false when a save was wanted but did not
+    // happen, so that "&Öffnen" does not throw the changes away.
+    bool offerToSaveChangedMenu();
+    bool menuDiffersFromFile() const { return m_savedMenu.differs(); }
+
+    void loadVocabulary();
+    SaveProcedure::Outcome saveVocabularyAtExit();
+    void restoreStartDirectory();
+
+private:
+    ProgramState &m_state;
+    UserDialogs &m_dialogs;
+    ChangeTracker m_savedMenu;
+};
