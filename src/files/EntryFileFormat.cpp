@@ -2,6 +2,8 @@
 
 #include "files/Windows1252Codec.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 namespace {
@@ -29,6 +31,15 @@ qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
     return from;
 }
 
+qsizetype firstLineBreakOrNull(QStringView entry)
+{
+    for (qsizetype at = 0; at < entry.size(); ++at) {
+        if (entry[at] == u'\n' || entry[at] == u'\0')
+            return at;
+    }
+    return -1;
+}
+
 } // namespace
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
@@ -52,8 +63,16 @@ QStringList EntryFileFormat::entries(QByteArrayView bytes)
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
 {
-    if (startsWithByteOrderMark(bytes))
-        return QString::fromUtf8(bytes.sliced(3));
+    if (startsWithByteOrderMark(bytes)) {
+        // The mark promises UTF-8; bytes that break the promise still read
+        // as Windows-1252 instead of turning into replacement characters.
+        const QByteArrayView rest = bytes.sliced(3);
+        if (!isValidUtf8(rest))
+            return Windows1252Codec::decode(rest);
+        // A second mark is text: QString::fromUtf8 would drop it as well.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(rest);
+    }
     if (isValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return Windows1252Codec::decode(bytes);
@@ -69,9 +88,11 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
     for (qsizetype row = 0; row < entries.size(); ++row) {
         const QString &entry = entries.at(row);
         const qsizetype before = result.bytes.size();
-        const qsizetype lineBreak = entry.indexOf(u'\n');
-        if (lineBreak >= 0 || !Windows1252Codec::appendEncoded(entry, result.bytes)) {
-            const qsizetype at = lineBreak >= 0 ? lineBreak : result.bytes.size() - before;
+        // A line break would split the entry; a null byte would make the
+        // file one that the reader refuses as not being text.
+        const qsizetype breaking = firstLineBreakOrNull(entry);
+        if (breaking >= 0 || !Windows1252Codec::appendEncoded(entry, result.bytes)) {
+            const qsizetype at = breaking >= 0 ? breaking : result.bytes.size() - before;
             const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
             result.unsavableEntry = int(row);
             result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);

@@ -26,16 +26,11 @@ QString record(FuzzedDataProvider &data)
         const QString page = digits(data);
         return u"MENUPAGE|TASK_PAGE"_s + page + u'|' + FuzzSupport::text(data, 24) + u' ' + page + u'|';
     }
-    case 1:
-        return u"MENUITEM|TASK_"_s + FuzzSupport::text(data, 20) + u'|';
-    case 2:
-        return u"MENUITEM|TASK_PAGE"_s + digits(data) + u'|';
-    case 3:
-        return u"MENUITEM|TASK_PAGE1|"_s;
-    case 4:
-        return u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s;
-    default:
-        return FuzzSupport::text(data, 30);
+    case 1: return u"MENUITEM|TASK_"_s + FuzzSupport::text(data, 20) + u'|';
+    case 2: return u"MENUITEM|TASK_PAGE"_s + digits(data) + u'|';
+    case 3: return u"MENUITEM|TASK_PAGE1|"_s;
+    case 4: return u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s;
+    default: return FuzzSupport::text(data, 30);
     }
 }
 
@@ -76,7 +71,7 @@ void check(const QStringList &records, int previewPage, const QStringList &files
     // to an opener at or past the one asked for; the device reads only two
     // of its digits.
     FUZZ_CHECK(page.previewPage == previewPage || page.previewPage == 0
-               || (page.previewPage > previewPage && page.previewPage <= 99));
+        || (page.previewPage > previewPage && page.previewPage <= 99));
 
     // The drawn places are the first ones, no more than six, and never more
     // than the records behind an opener.
