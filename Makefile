@@ -22,8 +22,12 @@ configure: setup
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The program reads Quonda.dat from its working folder; a vocabulary saved
+# there is kept, the button set is refreshed each time.
 run: build
 	@mkdir -p $(BUILD)/run
+	@test -f $(BUILD)/run/Quonda.dat || cp data/Quonda.dat $(BUILD)/run/
+	@rm -rf $(BUILD)/run/buttons && cp -r data/buttons $(BUILD)/run/buttons
 	cd $(BUILD)/run && ../src/qd5tastwerk
 
 test: build
@@ -43,6 +47,8 @@ format: setup
 lint: configure
 	bash scripts/lint.sh $(BUILD)
 
+# Redraws the program's pictures (src/shell/resources) and the button set
+# (data/buttons).
 artwork: configure
 	cmake --build $(BUILD) --target artwork
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editor/RememberedEntry.h"
+
 #include <QObject>
 
+class EntryListModel;
 class MainWindow;
 
 // Hand editing of both lists (Return adds, changes or deletes) and the
@@ -16,5 +19,13 @@ public:
     void moveEntry(int step);
 
 private:
+    void recordKeyTyped(QChar character);
+    void vocabularyKeyTyped(QChar character);
+    // The record list's edit field took a key or a new text: a preview drawn
+    // from the records as they were is closed.
+    void recordListEdited();
+
     MainWindow &m_window;
+    RememberedEntry m_rememberedRecord;
+    RememberedEntry m_rememberedVocabulary;
 };

@@ -3,6 +3,7 @@
 #include "model/EntryListModel.h"
 #include "shell/TypedKeyFilter.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListView>
 
@@ -10,18 +11,34 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     : QComboBox(parent)
 {
     setEditable(true);
+    // Connected before the combo box sees the model, so this runs first:
+    // left to itself it would select a neighbour of a removed entry and put
+    // that neighbour's text into the edit field.
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
+        if (currentIndex() >= first && currentIndex() <= last)
+            setCurrentIndex(-1);
+    });
     setModel(model);
     setInsertPolicy(QComboBox::NoInsert);
-    // Without duplicates, Return on a text that equals an entry would
-    // select that entry behind the editor's back.
     setDuplicatesEnabled(true);
     setCompleter(nullptr);
+    // With a placeholder the combo box no longer selects the first entry
+    // that lands in an empty list; a blank one is never seen, the edit
+    // field covers it.
+    setPlaceholderText(QStringLiteral(" "));
+    // When the edit field loses the focus or takes a Return, the combo box
+    // would select the first entry equal to its text and report that as the
+    // user's choice; only a real choice may steer the next Return.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMaxVisibleItems(8);
     if (auto *view = qobject_cast<QListView *>(this->view()))
         view->setUniformItemSizes(true);
 
-    auto *filter = new TypedKeyFilter(lineEdit());
+    // A person's keys reach the combo box, which hands them to its edit
+    // field directly; keys sent to the edit field itself take the same road.
+    lineEdit()->installEventFilter(this);
+    auto *filter = new TypedKeyFilter(this);
     connect(filter, &TypedKeyFilter::keyTyped, this, &EntryComboBox::keyTyped);
     connect(filter, &TypedKeyFilter::keyReleased, this, &EntryComboBox::keyReleased);
     connect(this, &QComboBox::activated, this, &EntryComboBox::entrySelected);
@@ -36,4 +53,15 @@ void EntryComboBox::selectRow(int row)
 {
     setCurrentIndex(row);
     emit entrySelected(row);
+}
+
+bool EntryComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        QCoreApplication::sendEvent(this, event);
+        // That delivery went up to the parents already; accepting ends this one.
+        event->accept();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }

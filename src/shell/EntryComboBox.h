@@ -5,7 +5,8 @@
 class EntryListModel;
 
 // An edit field with a drop-down list: the vocabulary. It never inserts,
-// completes or reorders by itself; what is typed stays as typed.
+// completes, reorders or selects by itself; what is typed stays as typed.
+// Typed keys are reported before the edit field sees them.
 class EntryComboBox : public QComboBox
 {
     Q_OBJECT
@@ -17,6 +18,9 @@ public:
     void setText(const QString &text) { setEditText(text); }
     int currentRow() const { return currentIndex(); }
     void selectRow(int row);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     void entrySelected(int row);

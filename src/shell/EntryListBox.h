@@ -7,7 +7,8 @@ class QLineEdit;
 class QListView;
 
 // An edit field above a list that is always open: the record list. A click
-// on an entry puts its text into the edit field.
+// on an entry puts its text into the edit field. Typed keys are reported
+// before the edit field sees them.
 class EntryListBox : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ public:
     // Selects an entry as a click would: the edit field shows it and
     // entrySelected is emitted.
     void selectRow(int row);
+    // No entry selected any more; the edit field keeps its text.
+    void clearSelection();
 
 signals:
     void entrySelected(int row);
@@ -33,6 +36,7 @@ signals:
     void editTextChanged(const QString &text);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "editor/EditorController.h"
 #include "files/FilesController.h"
+#include "library/DriveList.h"
+#include "library/FolderList.h"
 #include "library/LibraryController.h"
 #include "model/BuilderController.h"
 #include "preview/PreviewController.h"
@@ -15,13 +17,11 @@
 #include "shell/UserDialogs.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -189,12 +189,12 @@ void MainWindow::createControls()
     m_vocabularyBox->setFont(Fonts::courierNew());
     m_vocabularyBox->setToolTip(u"Befehl (min.incl. Blancs=25 + Beschriftung der Buttons (min. 1 Blanc)"_s);
 
-    m_drive1 = new QComboBox(central);
+    m_drive1 = new DriveList(central);
     m_drive1->setObjectName(u"Drive1"_s);
     m_drive1->setGeometry(Twips::rect(3600, 120, 2295, 315));
     m_drive1->hide();
 
-    m_dir1 = new QListWidget(central);
+    m_dir1 = new FolderList(central);
     m_dir1->setObjectName(u"Dir1"_s);
     m_dir1->setGeometry(Twips::rect(3600, 480, 2295, 5490));
     m_dir1->hide();

@@ -8,20 +8,20 @@
 
 class BuilderController;
 class ClickableImage;
+class DriveList;
 class EditorController;
 class EntryComboBox;
 class EntryListBox;
 class FilesController;
+class FolderList;
 class HelpController;
 class LibraryController;
 class PreviewController;
 class QAction;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QListWidget;
 class QPushButton;
 class UserDialogs;
 
@@ -51,8 +51,8 @@ public:
     QPushButton *builderButton(int index) const;
     EntryListBox *recordListBox() const { return m_recordListBox; }
     EntryComboBox *vocabularyBox() const { return m_vocabularyBox; }
-    QComboBox *driveList() const { return m_drive1; }
-    QListWidget *folderList() const { return m_dir1; }
+    DriveList *driveList() const { return m_drive1; }
+    FolderList *folderList() const { return m_dir1; }
     QListView *buttonFileList() const { return m_lstButtons; }
     QAction *folderChoiceAction() const { return m_mnuBOrdnerWae; }
     QAction *loadButtonsAction() const { return m_mnuBLaden; }
@@ -90,8 +90,8 @@ private:
     EntryListBox *m_recordListBox = nullptr;
     EntryComboBox *m_vocabularyBox = nullptr;
     std::array<QPushButton *, 4> m_moveButtons{};
-    QComboBox *m_drive1 = nullptr;
-    QListWidget *m_dir1 = nullptr;
+    DriveList *m_drive1 = nullptr;
+    FolderList *m_dir1 = nullptr;
     QListView *m_lstButtons = nullptr;
 
     QAction *m_mnuBOrdnerWae = nullptr;

@@ -13,8 +13,11 @@ bool TypedKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Only keys that type a character count (Return and Backspace
-        // included), not arrows or function keys.
-        if (!key->text().isEmpty())
+        // included), not arrows or function keys. Both Return keys type a
+        // carriage return, whatever text the platform attaches.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            emit keyTyped(QChar(u'\r'));
+        else if (!key->text().isEmpty())
             emit keyTyped(key->text().front());
     } else if (event->type() == QEvent::KeyRelease) {
         emit keyReleased();
