@@ -19,12 +19,12 @@ inline QStringList make(QChar variant, int records)
 
 inline QStringList first()
 {
-    return make(u'A', 150000);
+    return make(u'A', 80000);
 }
 
 inline QStringList second()
 {
-    return make(u'B', 170000);
+    return make(u'B', 90000);
 }
 
 } // namespace LargeMenu

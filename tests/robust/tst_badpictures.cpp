@@ -4,6 +4,7 @@
 
 #include "GifBytes.h"
 #include "library/ButtonPicture.h"
+#include "library/LibraryController.h"
 #include "model/MenuRecords.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
@@ -104,6 +105,31 @@ private slots:
         const QImage loaded = ButtonPicture::load(good).toImage();
         QCOMPARE(loaded.size(), ButtonSize);
         QCOMPARE(loaded.pixelColor(40, 25), QColor(Qt::green));
+    }
+
+    void buttonFieldShowsTheTemplate()
+    {
+        TestFolder folder;
+        ScriptedDialogs dialogs;
+        MainWindow window(dialogs);
+        QStringList names = writeBadPictures(folder, u"buttons/"_s);
+        folder.write(u"buttons/good.gif"_s, GifBytes::filled(ButtonSize, 0x0000ff));
+        names << u"good.gif"_s;
+        window.state().buttonFolder = folder.filePath(u"buttons"_s) + u'/';
+        window.library()->acceptButtonFiles(names);
+        QTest::mouseClick(window.findChild<QPushButton *>(u"cmdQDButton_2"_s), Qt::LeftButton);
+
+        const QImage templateImage = ButtonPicture::templatePicture().toImage();
+        for (int member = 1; member <= names.size(); ++member) {
+            const QLabel *image = window.findChild<QLabel *>(u"imgQDMenu_%1"_s.arg(member));
+            QVERIFY(image && !image->isHidden());
+            const QImage shown = image->pixmap().toImage();
+            if (names.at(member - 1) == u"good.gif")
+                QCOMPARE(shown.pixelColor(40, 25), QColor(Qt::blue));
+            else
+                QVERIFY2(shown == templateImage, qPrintable(names.at(member - 1)));
+        }
+        QVERIFY(dialogs.shown.isEmpty());
     }
 
     void previewShowsTheTemplate()

@@ -96,14 +96,14 @@ private slots:
 
         QRandomGenerator random(9);
         QStringList completed;
-        for (int round = 0; round < 12; ++round) {
+        for (int round = 0; round < 10; ++round) {
             QProcess helper;
             helper.start(QStringLiteral(SAVEFAULTS_HELPER), {path});
             QVERIFY(helper.waitForStarted());
             QVERIFY(helper.waitForReadyRead());
             // Somewhere in the first few saves: before, inside or between
             // writes, or in the rename that ends one.
-            QThread::msleep(random.bounded(400));
+            QThread::msleep(random.bounded(250));
             QCOMPARE(helper.state(), QProcess::Running);
             helper.kill();
             QVERIFY(helper.waitForFinished());
