@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgif-dev
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   xvfb xauth x11-utils imagemagick
   clang-format clang-tidy cppcheck
   clang-14 libclang-rt-14-dev

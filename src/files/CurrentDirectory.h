@@ -14,6 +14,6 @@ public:
     // changes nothing.
     static bool enter(const QString &folder);
     // Our file dialogs leave the current directory alone; a chosen file's
-    // folder is made current by hand, as the classic dialog did.
+    // folder is made current by hand, as a file dialog on Windows would.
     static bool enterFolderOf(const QString &filePath);
 };

@@ -14,11 +14,12 @@ FileCommands::FileCommands(ProgramState &state, UserDialogs &dialogs)
 {
 }
 
-SaveProcedure::Outcome FileCommands::saveMenuFile()
+SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
 {
     EntryListModel &list = m_state.recordList;
-    // A list emptied after it was opened is a change worth saving too.
-    const bool runs = !list.isEmpty() || m_state.recordListModified || m_savedMenu.differs();
+    // After a Yes to the question about changes, a list emptied since it
+    // was opened is saved too; "&Speichern" alone keeps its own condition.
+    const bool runs = !list.isEmpty() || m_state.recordListModified || changesToKeep;
     const SaveProcedure::Outcome outcome = SaveProcedure(m_dialogs).run({
         .entries = list.entries(),
         .runs = runs,
@@ -56,7 +57,7 @@ bool FileCommands::offerToSaveChangedMenu()
         = m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return true;
-    return saveMenuFile() == SaveProcedure::Outcome::Saved;
+    return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
 }
 
 void FileCommands::loadVocabulary()

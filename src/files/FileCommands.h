@@ -16,8 +16,9 @@ class FileCommands
 public:
     FileCommands(ProgramState &state, UserDialogs &dialogs);
 
-    // "&Speichern".
-    SaveProcedure::Outcome saveMenuFile();
+    // "&Speichern"; `changesToKeep` when the person asked to keep changes
+    // that the list's own condition would not see (an opened menu emptied).
+    SaveProcedure::Outcome saveMenuFile(bool changesToKeep = false);
     // "&Öffnen". `closePreview` runs once the question about changes let
     // the command go on, before the dialog.
     void openMenuFile(const std::function<void()> &closePreview);

@@ -5,7 +5,7 @@
 class MainWindow;
 
 // The six builder buttons of the frame "Steuerung": one click handler that
-// is told the button's index, as the classic button array was.
+// is told the button's index, as the buttons form one array.
 class BuilderController : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include <limits>
+
 EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     : QComboBox(parent)
 {
@@ -22,6 +24,8 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setCompleter(nullptr);
+    // An entry of any length must survive a click and a Return unchanged.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // With a placeholder the combo box no longer selects the first entry
     // that lands in an empty list; a blank one is never seen, the edit
     // field covers it.

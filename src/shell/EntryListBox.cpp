@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include <limits>
+
 EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
@@ -23,6 +25,8 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
         if (current >= first && current <= last)
             clearSelection();
     });
+    // An entry of any length must survive a click and a Return unchanged.
+    m_edit->setMaxLength(std::numeric_limits<int>::max());
     m_list->setModel(model);
     m_list->setUniformItemSizes(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,5 +1,6 @@
 #include "shell/Fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -8,10 +9,23 @@ namespace Fonts {
 
 namespace {
 
+// The first of the candidates that is really installed. Asking fontconfig
+// for a missing family gets whatever it aliases the name to ("Sans Light"
+// turns into a wide bold sans), so the choice is made here.
+QString installedFamily(const QStringList &candidates)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : candidates) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    }
+    return candidates.constLast();
+}
+
 QFont make(const QStringList &families, qreal points, bool bold, QFont::StyleHint hint = QFont::SansSerif)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamily(installedFamily(families));
     font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -27,7 +41,8 @@ QFont system()
 
 QFont sansLight()
 {
-    return make({u"Sans Light"_s, u"Liberation Sans Narrow"_s, u"DejaVu Sans Condensed"_s}, 8.25, true);
+    return make({u"Sans Light"_s, u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Nimbus Sans Narrow"_s,
+                 u"DejaVu Sans"_s}, 8.25, true);
 }
 
 QFont msSansSerif()

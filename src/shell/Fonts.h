@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-// The classic fonts of the windows, with substitutes where a machine lacks
+// The fonts the windows were designed with, with substitutes where a machine lacks
 // them; sizes and weights stay as designed.
 namespace Fonts {
 

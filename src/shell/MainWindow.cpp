@@ -118,13 +118,13 @@ void MainWindow::createControls()
         {4, u"Titel &Menü"_s, u"Titel jeder Seite"_s, 4200},
         {6, u"&Pfeil zu 1. Seite"_s, u"Am Ende des Menüs"_s, 5520},
     };
-    for (const BuilderButton &spec : builderButtons) {
-        auto *button = new QPushButton(spec.caption, m_frame2);
-        button->setObjectName(u"cmdQDButton_%1"_s.arg(spec.index));
-        button->setGeometry(Twips::rect(120, spec.top, 1695, 495));
-        button->setToolTip(spec.tooltip);
+    for (const BuilderButton &entry : builderButtons) {
+        auto *button = new QPushButton(entry.caption, m_frame2);
+        button->setObjectName(u"cmdQDButton_%1"_s.arg(entry.index));
+        button->setGeometry(Twips::rect(120, entry.top, 1695, 495));
+        button->setToolTip(entry.tooltip);
         button->setFont(Fonts::system());
-        m_builderButtons.at(spec.index) = button;
+        m_builderButtons.at(entry.index) = button;
     }
     paintFace(m_builderButtons.at(2), Green);
 
@@ -170,14 +170,14 @@ void MainWindow::createControls()
     };
     const int steps[] = {-10, -1, 1, 10};
     for (std::size_t i = 0; i < m_moveButtons.size(); ++i) {
-        const MoveButton &spec = moveButtons[i];
+        const MoveButton &entry = moveButtons[i];
         auto *button = new QPushButton(central);
-        button->setObjectName(QString::fromUtf16(spec.name));
-        button->setGeometry(Twips::rect(7560, spec.top, 375, 375));
-        button->setToolTip(QString::fromUtf16(spec.tooltip));
-        button->setIcon(QIcon(spec.up ? u":/shell/arrow_up.png"_s : u":/shell/arrow_down.png"_s));
+        button->setObjectName(QString::fromUtf16(entry.name));
+        button->setGeometry(Twips::rect(7560, entry.top, 375, 375));
+        button->setToolTip(QString::fromUtf16(entry.tooltip));
+        button->setIcon(QIcon(entry.up ? u":/shell/arrow_up.png"_s : u":/shell/arrow_down.png"_s));
         button->setIconSize(button->size() - QSize(6, 6));
-        paintFace(button, spec.face);
+        paintFace(button, entry.face);
         const int step = steps[i];
         connect(button, &QPushButton::clicked, this, [this, step] { EintragVerschieben(step); });
         m_moveButtons.at(i) = button;

@@ -63,7 +63,7 @@ public:
     EditorController *editor() const { return m_editor; }
     HelpController *help() const { return m_help; }
 
-    // The builder buttons that exist; the others of the classic array are unused.
+    // The builder buttons that exist; the other indexes of the array are unused.
     static constexpr std::array<int, 6> BuilderIndexes{0, 2, 3, 4, 6, 9};
 
 protected:

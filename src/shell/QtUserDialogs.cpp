@@ -42,15 +42,20 @@ std::optional<QString> QtUserDialogs::saveFileName(const FileRequest &request)
     return runFileDialog(request, true);
 }
 
-QStringList QtUserDialogs::nameFilters(const QString &classicFilter)
+QStringList QtUserDialogs::nameFilters(const QString &barSeparatedFilter)
 {
-    const QStringList parts = classicFilter.split(u'|');
+    const QStringList parts = barSeparatedFilter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString &description = parts.at(i);
         const QString pattern = QString(parts.at(i + 1)).replace(u';', u' ');
         // Qt reads the patterns from the parentheses of the description.
-        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + pattern + u')');
+        QString filter = description.contains(u'(') ? description : description + QStringLiteral(" (") + pattern + u')';
+#ifndef Q_OS_WIN
+        // "*.*" means every file only on Windows; elsewhere it hides names without a dot.
+        filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+        filters << filter;
     }
     return filters;
 }

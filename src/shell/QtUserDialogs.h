@@ -20,7 +20,7 @@ public:
     std::optional<QString> saveFileName(const FileRequest &request) override;
 
     // "Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*" as Qt's name filters.
-    static QStringList nameFilters(const QString &classicFilter);
+    static QStringList nameFilters(const QString &barSeparatedFilter);
 
 private:
     std::optional<QString> runFileDialog(const FileRequest &request, bool save);

@@ -14,7 +14,7 @@ public:
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 
-    // A file dialog as the classic common dialog describes it: the filter
+    // A file dialog described the way the program has always described it: the filter
     // is "description|pattern|description|pattern…", the index counts from 1.
     struct FileRequest
     {

@@ -192,6 +192,23 @@ private slots:
         QCOMPARE(desk.state.vocabulary.entries(), (QStringList{u"a1"_s, u"b"_s}));
     }
 
+    void longEntriesSurviveClickReturnAndMove()
+    {
+        Desk desk;
+        const QString longEntry = QString(40000, u'x') + u'|';
+        desk.state.recordList.setEntries({u"a"_s, longEntry});
+        desk.clickRecord(1);
+        QTest::keyClick(desk.recordEdit, Qt::Key_Return);
+        QCOMPARE(desk.state.recordList.at(1), longEntry);
+        desk.clickRecord(1);
+        desk.press("cmdAuf");
+        QCOMPARE(desk.state.recordList.at(0), longEntry);
+        desk.state.vocabulary.setEntries({longEntry});
+        desk.vocabulary->selectRow(0);
+        QTest::keyClick(desk.vocabulary->lineEdit(), Qt::Key_Return);
+        QCOMPARE(desk.state.vocabulary.at(0), longEntry);
+    }
+
     void moveButtons()
     {
         Desk desk;

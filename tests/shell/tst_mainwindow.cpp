@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/QtUserDialogs.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,6 +96,18 @@ private slots:
         QVERIFY(window.findChild<QWidget *>(u"cboQDMenu_1"_s)->font().fixedPitch());
         QVERIFY(!window.findChild<QLabel *>(u"imgQDMenu_0"_s)->pixmap().isNull());
         QCOMPARE(window.findChild<QLabel *>(u"imgQDMenu_0"_s)->pixmap().size(), QSize(80, 50));
+    }
+
+    void fileFiltersForQtsDialog()
+    {
+        const QStringList filters = QtUserDialogs::nameFilters(u"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*"_s);
+#ifdef Q_OS_WIN
+        QCOMPARE(filters, (QStringList{u"Dateien (*.mnu)"_s, u"Alle Dateien (*.*)"_s}));
+#else
+        // Elsewhere "*.*" would hide the names without a dot.
+        QCOMPARE(filters, (QStringList{u"Dateien (*.mnu)"_s, u"Alle Dateien (*)"_s}));
+#endif
+        QCOMPARE(QtUserDialogs::nameFilters(u"Menüs|*.mnu"_s), (QStringList{u"Menüs (*.mnu)"_s}));
     }
 
     void menuBarInOrder()
