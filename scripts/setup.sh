@@ -9,6 +9,7 @@ packages=(
   libgif-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   xvfb xauth x11-utils imagemagick
+  dpkg-dev
   clang-format clang-tidy cppcheck
   clang-14 libclang-rt-14-dev
 )

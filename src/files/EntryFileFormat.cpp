@@ -80,26 +80,34 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
 
 EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
 {
+    // One character is one byte: the whole file is sized at once and each
+    // entry is written straight into it.
     qsizetype total = 0;
     for (const QString &entry : entries)
         total += entry.size() + 2;
     Encoded result;
-    result.bytes.reserve(total);
+    result.bytes.resize(total);
+    char *out = result.bytes.data();
     for (qsizetype row = 0; row < entries.size(); ++row) {
         const QString &entry = entries.at(row);
-        const qsizetype before = result.bytes.size();
-        // A line break would split the entry; a null byte would make the
-        // file one that the reader refuses as not being text.
-        const qsizetype breaking = firstLineBreakOrNull(entry);
-        if (breaking >= 0 || !Windows1252Codec::appendEncoded(entry, result.bytes)) {
-            const qsizetype at = breaking >= 0 ? breaking : result.bytes.size() - before;
+        const qsizetype written = Windows1252Codec::encodeInto(entry, out);
+        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr
+            || std::memchr(out, '\0', std::size_t(written)) != nullptr) {
+            // A line break or a null character anywhere is what is named,
+            // even behind a character the code page lacks: the one would
+            // split the entry, the other make a file that the reader refuses
+            // as not being text.
+            const qsizetype breaking = firstLineBreakOrNull(entry);
+            const qsizetype at = breaking >= 0 ? breaking : written;
             const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
             result.unsavableEntry = int(row);
             result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);
             result.bytes.clear();
             return result;
         }
-        result.bytes.append("\r\n", 2);
+        out += written;
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return result;
 }

@@ -15,13 +15,13 @@ QString megabytes(qint64 bytes)
 
 QString FileTexts::notATextFile()
 {
-    return readError() + u"\n\nDie Datei enthält Nullbytes und ist keine Textdatei."_s;
+    return readError() + u"\r\n\r\nDie Datei enthält Nullbytes und ist keine Textdatei."_s;
 }
 
 QString FileTexts::fileTooLarge(qint64 size, qint64 limit)
 {
     return readError()
-        + u"\n\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
+        + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
             megabytes(size), QString::number(limit / (1024 * 1024)));
 }
 
@@ -39,7 +39,7 @@ QString FileTexts::unsavableEntry(int line, const QString &entry, const QString 
         reason = u"enthält das Zeichen „%1“ (U+%2), das der Zeichensatz der Datei (Windows-1252) nicht kennt."_s.arg(
             character, hex);
     }
-    return u"Die Datei wurde nicht gespeichert.\n\nDer Eintrag in Zeile %1 %2\n\n%3\n\n"
+    return u"Die Datei wurde nicht gespeichert.\r\n\r\nDer Eintrag in Zeile %1 %2\r\n\r\n%3\r\n\r\n"
            u"Bitte ändern Sie diesen Eintrag und speichern Sie dann erneut."_s.arg(
                QString::number(line), reason, shown);
 }

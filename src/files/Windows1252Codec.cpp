@@ -1,6 +1,7 @@
 #include "files/Windows1252Codec.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -80,15 +81,39 @@ bool Windows1252Codec::appendEncoded(QStringView text, QByteArray &out)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *bytes = out.data() + start;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const int byte = c < 0x80 ? int(c) : byteFor(c);
-        if (byte < 0) {
-            out.resize(start + i);
-            return false;
+    const qsizetype written = encodeInto(text, out.data() + start);
+    if (written == text.size())
+        return true;
+    out.resize(start + written);
+    return false;
+}
+
+qsizetype Windows1252Codec::encodeInto(QStringView text, char *out)
+{
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        // Four characters at a time while they are ASCII: menu files mostly are.
+        while (i + 4 <= size) {
+            quint64 four;
+            std::memcpy(&four, in + i, sizeof four);
+            if (four & 0xFF80FF80FF80FF80ULL)
+                break;
+            out[i] = static_cast<char>(in[i]);
+            out[i + 1] = static_cast<char>(in[i + 1]);
+            out[i + 2] = static_cast<char>(in[i + 2]);
+            out[i + 3] = static_cast<char>(in[i + 3]);
+            i += 4;
         }
-        bytes[i] = static_cast<char>(byte);
+        if (i == size)
+            break;
+        const char16_t c = in[i];
+        const int byte = c < 0x80 ? int(c) : byteFor(c);
+        if (byte < 0)
+            return i;
+        out[i] = static_cast<char>(byte);
+        ++i;
     }
-    return true;
+    return size;
 }

@@ -17,4 +17,9 @@ public:
     // Appends the bytes of `text` to `out`. Returns false, leaving `out`
     // partly extended, at the first character the code page cannot hold.
     static bool appendEncoded(QStringView text, QByteArray &out);
+
+    // Writes the bytes of `text` to `out`, which has room for one byte per
+    // character. Returns how many characters were written: all of them, or
+    // those before the first one the code page cannot hold.
+    static qsizetype encodeInto(QStringView text, char *out);
 };

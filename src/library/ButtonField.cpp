@@ -1,9 +1,6 @@
 #include "library/ButtonField.h"
 
-#include "library/ButtonPaging.h"
 #include "library/ButtonPicture.h"
-#include "library/CaptionLookup.h"
-#include "model/MenuRecords.h"
 #include "shell/ClickableImage.h"
 #include "shell/Twips.h"
 
@@ -15,7 +12,6 @@ namespace {
 
 // One cell of the grid: five columns and five rows of 1200 twips.
 constexpr int CellPixels = Twips::toPixels(1200);
-constexpr int SuffixLength = 4; // ".gif"
 
 } // namespace
 
@@ -77,12 +73,11 @@ void ButtonField::release()
     m_listening.clear();
 }
 
-void ButtonField::place(int member)
+void ButtonField::place(const BatchPlan::Member &member)
 {
-    const int dx = CellPixels * ButtonPaging::column(member);
-    const int dy = CellPixels * ButtonPaging::row(member);
-    image(member)->move(m_templateImage->pos() + QPoint(dx, dy));
-    label(member)->move(m_templateLabel->pos() + QPoint(dx, dy));
+    const QPoint offset(CellPixels * member.column, CellPixels * member.row);
+    image(member.number)->move(m_templateImage->pos() + offset);
+    label(member.number)->move(m_templateLabel->pos() + offset);
 }
 
 void ButtonField::listenTo(int member)
@@ -101,26 +96,22 @@ int ButtonField::showBatch(int batch, const QStringList &fileNames, const QStrin
         m_images[i]->hide();
         m_labels[i]->hide();
     }
-    const int last = std::min(ButtonPaging::lastMember(batch, count()), int(fileNames.size()));
-    for (int member = ButtonPaging::firstMember(batch); member <= last; ++member) {
+    const BatchPlan plan = BatchPlan::make(batch, count(), fileNames, vocabulary);
+    for (const BatchPlan::Member &member : plan.members) {
         place(member);
-        ClickableImage *picture = image(member);
+        ClickableImage *picture = image(member.number);
         picture->show();
-        listenTo(member);
-        const QString &fileName = fileNames.at(member - 1);
-        if (!fileName.endsWith(u"gif"_s))
-            return member;
+        listenTo(member.number);
+        if (member.number == plan.stoppedAt)
+            break;
         // Loaded afresh at every step: the folder may have changed meanwhile.
-        // A name that is nothing but the suffix names no picture.
-        picture->setPixmap(fileName != u"gif"_s ? ButtonPicture::load(fileName) : m_templatePicture);
-        const QString command = fileName.left(std::max(qsizetype(0), fileName.size() - SuffixLength));
-        const QString tip = MenuRecords::buttonTooltip(member, command);
-        picture->setToolTip(tip);
-        QLabel *caption = label(member);
+        picture->setPixmap(member.pictureFile ? ButtonPicture::load(*member.pictureFile) : m_templatePicture);
+        picture->setToolTip(member.tooltip);
+        QLabel *caption = label(member.number);
         caption->show();
-        caption->setToolTip(tip);
-        if (const auto text = CaptionLookup::find(vocabulary, command))
-            caption->setText(*text);
+        caption->setToolTip(member.tooltip);
+        if (member.caption)
+            caption->setText(*member.caption);
     }
-    return 0;
+    return plan.stoppedAt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/BatchPlan.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QStringList>
@@ -36,7 +38,7 @@ signals:
     void imageClicked(int member);
 
 private:
-    void place(int member);
+    void place(const BatchPlan::Member &member);
     void listenTo(int member);
 
     ClickableImage *m_templateImage;

@@ -9,4 +9,8 @@ namespace ButtonFileNames {
 
 QStringList list(const QString &folder);
 
+// The command a button file stands for: its name without the ".gif" at the
+// end. A name no longer than that suffix names no command.
+QString commandName(const QString &fileName);
+
 } // namespace ButtonFileNames

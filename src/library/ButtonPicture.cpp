@@ -37,6 +37,9 @@ QPixmap load(const QString &filePath)
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return templatePicture();
+    // Read in one go and decoded from memory: the reader would otherwise
+    // probe and seek the file with a system call each time, and the check
+    // below wants the bytes anyway.
     QByteArray bytes = file.read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize)
         return templatePicture();

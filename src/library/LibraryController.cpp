@@ -79,8 +79,7 @@ void LibraryController::pickDrive(const QString &root)
 void LibraryController::openFolder(const QString &folder)
 {
     if (!m_window.folderList()->setPath(folder)) {
-        m_window.dialogs().refuse(
-            u"Der Ordner\r\n%1\r\nlässt sich nicht öffnen."_s.arg(QDir::toNativeSeparators(folder)));
+        refuseFolder(folder);
         return;
     }
     // The folder just opened is the one the user means: it is taken at once
@@ -94,11 +93,15 @@ void LibraryController::takeOpenFolder()
     if (folder.isEmpty())
         return;
     if (!QDir::setCurrent(folder)) {
-        m_window.dialogs().refuse(
-            u"Der Ordner\r\n%1\r\nlässt sich nicht öffnen."_s.arg(QDir::toNativeSeparators(folder)));
+        refuseFolder(folder);
         return;
     }
     m_window.state().buttonFolder = ButtonFolderPath::fromFolder(folder);
+}
+
+void LibraryController::refuseFolder(const QString &folder)
+{
+    m_window.dialogs().refuse(u"Der Ordner\r\n%1\r\nlässt sich nicht öffnen."_s.arg(QDir::toNativeSeparators(folder)));
 }
 
 void LibraryController::refuseMissingButtonFolder()

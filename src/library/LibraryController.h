@@ -41,6 +41,7 @@ private:
     void openFolder(const QString &folder);
     void takeOpenFolder();
     void clickButton(int member);
+    void refuseFolder(const QString &folder);
     void refuseMissingButtonFolder();
 
     MainWindow &m_window;

@@ -9,14 +9,14 @@
 // The main window owns one; every controller works on it.
 struct ProgramState
 {
-    EntryListModel recordList;   // cboQDMenu(0): the menu being built
-    EntryListModel vocabulary;   // cboQDMenu(1): command and caption lines
-    EntryListModel buttonFiles;  // lstButtons: names of the loaded button files
+    EntryListModel recordList;  // cboQDMenu(0): the menu being built
+    EntryListModel vocabulary;  // cboQDMenu(1): command and caption lines
+    EntryListModel buttonFiles; // lstButtons: names of the loaded button files
 
     bool recordListModified = false;
     bool vocabularyModified = false;
 
-    QString buttonFolder;        // ends in the platform's separator; empty = none chosen
+    QString buttonFolder; // ends in the platform's separator; empty = none chosen
     QString startDirectory;
     QString rememberedDirectory;
 };

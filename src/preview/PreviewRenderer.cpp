@@ -1,5 +1,6 @@
 #include "preview/PreviewRenderer.h"
 
+#include "library/ButtonFileNames.h"
 #include "library/CaptionLookup.h"
 #include "model/PageNumber.h"
 
@@ -24,31 +25,39 @@ QStringView sliceOf(QStringView text, qsizetype from, qsizetype count)
     return text.sliced(from, std::min(count, text.size() - from));
 }
 
-// The file name without ".gif".
-QStringView buttonName(QStringView fileName)
-{
-    return fileName.chopped(4);
-}
-
 bool opensPage(QStringView record, int page, int previewPage)
 {
     return record.size() >= OpenerLength && page != 0 && page >= previewPage;
 }
 
-RenderedPage::Place placeFor(QStringView command, const QStringList &buttonFiles, const QStringList &vocabulary)
+// The button names in upper case, in the order of the files; empty for a
+// name too short to be "<command>.gif". Made once a page rather than once
+// a place: upper-casing by the locale is dear.
+QStringList upperCaseNames(const QStringList &buttonFiles)
 {
     const QLocale locale;
-    const QString wanted = locale.toUpper(command.toString());
+    QStringList names;
+    names.reserve(buttonFiles.size());
+    for (const QString &file : buttonFiles)
+        names.append(file.size() < 4 ? QString() : locale.toUpper(ButtonFileNames::commandName(file)));
+    return names;
+}
+
+RenderedPage::Place placeFor(
+    QStringView command, const QStringList &buttonFiles, const QStringList &upperNames, const QStringList &vocabulary)
+{
+    const QString wanted = QLocale().toUpper(command.toString());
     RenderedPage::Place place;
     place.drawn = true;
-    for (const QString &file : buttonFiles) {
+    for (qsizetype i = 0; i < buttonFiles.size(); ++i) {
+        const QString &file = buttonFiles.at(i);
         if (file.size() < 4)
             continue; // too short to be named "<command>.gif"
-        const QStringView name = buttonName(file);
-        if (locale.toUpper(name.toString()) == wanted) {
+        const QString name = ButtonFileNames::commandName(file);
+        if (upperNames.at(i) == wanted) {
             place.pictureFile = file;
             place.caption = CaptionLookup::find(vocabulary, name);
-            place.command = name.toString();
+            place.command = name;
             return place;
         }
     }
@@ -110,13 +119,14 @@ RenderedPage PreviewRenderer::render(
     if (first < 0)
         return result;
 
+    const QStringList upperNames = upperCaseNames(buttonFiles);
     for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
         const qsizetype index = first + place;
         const QString &record = records.at(index);
         const int page = pageNumber(record);
         if (page != 0 && record.size() > OpenerLength)
             return result; // the next page begins
-        result.places.at(place) = placeFor(command(record, page), buttonFiles, vocabulary);
+        result.places.at(place) = placeFor(command(record, page), buttonFiles, upperNames, vocabulary);
         if (index >= count - 1) {
             result.previewPage = 0;
             return result;

@@ -6,6 +6,7 @@
 #include "preview/WindowPlacement.h"
 #include "shell/ClickableImage.h"
 #include "shell/Fonts.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ PreviewWindow::PreviewWindow(const ProgramState &state, QWidget *parent)
 {
     setObjectName(u"frmQDMenu"_s);
     setWindowTitle(u"Quonda Menu"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     placeOnScreen();

@@ -3,29 +3,40 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Fonts {
 
 namespace {
 
-// The first of the candidates that is really installed. Asking fontconfig
-// for a missing family gets whatever it aliases the name to ("Sans Light"
-// turns into a wide bold sans), so the choice is made here.
-QString installedFamily(const QStringList &candidates)
+// The families of the list that this system has. For each name it lacks,
+// looking up the font would ask the system's font configuration for
+// stand-ins first (on Linux a costly sort of all fonts, once per name),
+// only to take the next name of the list in the end, as it does without
+// the missing names.
+QStringList installed(const QStringList &families)
 {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString &family : candidates) {
-        if (installed.contains(family, Qt::CaseInsensitive))
-            return family;
+    // The system's fonts do not change while the program runs.
+    static const QStringList available = QFontDatabase::families();
+    QStringList kept;
+    for (const QString &family : families) {
+        // A family that several foundries make is listed as "Name [foundry]".
+        const bool found = std::any_of(available.begin(), available.end(), [&family](const QString &name) {
+            return name.startsWith(family, Qt::CaseInsensitive)
+                && (name.size() == family.size() || name.sliced(family.size()).startsWith(u" ["));
+        });
+        if (found)
+            kept.append(family);
     }
-    return candidates.constLast();
+    return kept.isEmpty() ? families : kept;
 }
 
 QFont make(const QStringList &families, qreal points, bool bold, QFont::StyleHint hint = QFont::SansSerif)
 {
     QFont font;
-    font.setFamily(installedFamily(families));
+    font.setFamilies(installed(families));
     font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);

@@ -1,7 +1,9 @@
 #include "shell/InfoWindow.h"
 
+#include "preview/WindowPlacement.h"
 #include "shell/Fonts.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 
 #include <QGroupBox>
@@ -9,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +50,7 @@ InfoWindow::InfoWindow(QWidget *parent)
 {
     setObjectName(u"frmQDInfo"_s);
     setWindowTitle(u"QD5 Tastwerk Info"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
     setFixedSize(Twips::size(3750, 5805));
     // The window's own small face font, in which the description fits its
     // field and the button captions their buttons.
@@ -72,7 +73,7 @@ InfoWindow::InfoWindow(QWidget *parent)
     icon->setObjectName(u"picIcon"_s);
     icon->setGeometry(Twips::rect(120, 240, 540, 540));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    icon->setPixmap(QPixmap(u":/shell/icon.png"_s));
+    icon->setPixmap(QPixmap(ProgramPictures::iconPath()));
 
     QGroupBox *descriptionGroup = frame(1, 1200, 735, this);
     QPlainTextEdit *description = faceField(u"txtDank"_s, Twips::rect(120, 240, 3495, 405), descriptionGroup);
@@ -91,5 +92,5 @@ InfoWindow::InfoWindow(QWidget *parent)
     mail->setGeometry(Twips::rect(120, 1200, 3495, 375));
 
     if (const QScreen *screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+        move(WindowPlacement::centredOnScreen(size(), screen->availableGeometry()).topLeft());
 }

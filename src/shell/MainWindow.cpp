@@ -2,6 +2,7 @@
 
 #include "editor/EditorController.h"
 #include "files/FilesController.h"
+#include "library/ButtonPicture.h"
 #include "library/DriveList.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
@@ -13,6 +14,7 @@
 #include "shell/Fonts.h"
 #include "shell/HelpController.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 #include "shell/UserDialogs.h"
 
@@ -48,7 +50,7 @@ MainWindow::MainWindow(UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(u"frmQuonda"_s);
     setWindowTitle(u"QD5 Tastwerk"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
     createControls();
     createMenus();
     setFocusOrder();
@@ -86,7 +88,7 @@ void MainWindow::createControls()
     m_templateImage = new ClickableImage(m_picture1);
     m_templateImage->setObjectName(u"imgQDMenu_0"_s);
     m_templateImage->setGeometry(Twips::rect(0, 0, 1200, 750));
-    m_templateImage->setPixmap(QPixmap(u":/shell/template.gif"_s));
+    m_templateImage->setPixmap(ButtonPicture::templatePicture());
     m_templateImage->setToolTip(u"Version anzeigen"_s);
     m_templateImage->hide();
 
@@ -245,12 +247,24 @@ void MainWindow::createMenus()
 void MainWindow::setFocusOrder()
 {
     // The record list first, then the button field and the vocabulary.
-    QWidget *order[] = {
-        m_recordListBox,          m_picture1,           m_vocabularyBox,
-        m_builderButtons.at(2),   m_builderButtons.at(9), m_builderButtons.at(0),
-        m_builderButtons.at(3),   m_builderButtons.at(4), m_titleField,
-        m_pageField,              m_builderButtons.at(6), m_moveButtons.at(0),
-        m_moveButtons.at(1),      m_moveButtons.at(2),  m_moveButtons.at(3),
+    QWidget *const order[] = {
+        m_recordListBox,
+        m_picture1,
+        m_vocabularyBox,
+        // the frame "Steuerung", top to bottom
+        m_builderButtons.at(2),
+        m_builderButtons.at(9),
+        m_builderButtons.at(0),
+        m_builderButtons.at(3),
+        m_builderButtons.at(4),
+        m_titleField,
+        m_pageField,
+        m_builderButtons.at(6),
+        // the move buttons beside the record list
+        m_moveButtons.at(0),
+        m_moveButtons.at(1),
+        m_moveButtons.at(2),
+        m_moveButtons.at(3),
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);

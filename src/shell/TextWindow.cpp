@@ -1,13 +1,14 @@
 #include "shell/TextWindow.h"
 
+#include "preview/WindowPlacement.h"
 #include "shell/Fonts.h"
+#include "shell/ProgramPictures.h"
 #include "shell/Twips.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -16,7 +17,7 @@ TextWindow::TextWindow(QWidget *parent)
 {
     setObjectName(u"frmQDText"_s);
     setWindowTitle(u"QD5 Tastwerk Anleitung"_s);
-    setWindowIcon(QIcon(u":/shell/icon.png"_s));
+    setWindowIcon(ProgramPictures::icon());
 
     // Carries the text field's size and shows nothing itself.
     m_imgQDText = new QLabel(this);
@@ -34,7 +35,7 @@ TextWindow::TextWindow(QWidget *parent)
 
     resize(Twips::size(5550, 3030));
     if (const QScreen *screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+        move(WindowPlacement::centredOnScreen(size(), screen->availableGeometry()).topLeft());
 }
 
 void TextWindow::showText(const QString &caption, const QString &text)

@@ -1,10 +1,10 @@
+#include "preview/WindowPlacement.h"
 #include "shell/GermanTranslation.h"
 #include "shell/MainWindow.h"
 #include "shell/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QStyle>
 
 int main(int argc, char *argv[])
 {
@@ -16,8 +16,7 @@ int main(int argc, char *argv[])
     MainWindow window(dialogs);
     dialogs.setParent(&window);
     window.adjustSize();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           window.screen()->availableGeometry()));
+    window.setGeometry(WindowPlacement::centredOnScreen(window.size(), window.screen()->availableGeometry()));
     window.show();
     return QApplication::exec();
 }

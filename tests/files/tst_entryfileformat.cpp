@@ -98,6 +98,12 @@ private slots:
         const EntryFileFormat::Encoded lineBreak = EntryFileFormat::encode({u"a"_s, u"b"_s, u"c\nd"_s});
         QCOMPARE(lineBreak.unsavableEntry, 2);
         QCOMPARE(lineBreak.unsavableCharacter, u"\n"_s);
+
+        // Behind a run of plain letters; a line break is named even when a
+        // character the code page lacks comes first.
+        QCOMPARE(EntryFileFormat::encode({u"MENUITEM|TASK_Ł|"_s}).unsavableCharacter, u"Ł"_s);
+        QCOMPARE(EntryFileFormat::encode({u"MENUITEM|TASK_A\n|"_s}).unsavableCharacter, u"\n"_s);
+        QCOMPARE(EntryFileFormat::encode({u"MENUPAGE|Ł Titel\n1|"_s}).unsavableCharacter, u"\n"_s);
     }
 };
 

@@ -27,6 +27,14 @@ private slots:
         QCOMPARE(ButtonFileNames::list(folder.filePath(u"nowhere"_s)), QStringList());
     }
 
+    void commandNamesDropTheSuffix()
+    {
+        QCOMPARE(ButtonFileNames::commandName(u"navigate_to.gif"_s), u"navigate_to"_s);
+        QCOMPARE(ButtonFileNames::commandName(u"ABOUT.GIF"_s), u"ABOUT"_s);
+        QCOMPARE(ButtonFileNames::commandName(u".gif"_s), QString());
+        QCOMPARE(ButtonFileNames::commandName(u"gif"_s), QString());
+    }
+
     void orderIsTotal()
     {
         QStringList names{u"b"_s, u"B"_s, u"a"_s, u"A"_s, u"_x"_s, u"Ä"_s};

@@ -25,7 +25,8 @@ private slots:
 
         records << MenuRecords::blockLine();
         header();
-        for (const char16_t *command : {u"navigate_to", u"show_map", u"plan_via", u"add_favorite", u"set_volume", u"page"})
+        for (const char16_t *command :
+             {u"navigate_to", u"show_map", u"plan_via", u"add_favorite", u"set_volume", u"page"})
             click(QString::fromUtf16(command));
         header();
         click(u"switch_nightview"_s);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -115,6 +116,18 @@ private slots:
         QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, {4, 30, 4, 4}, {0, 0, 1280, 800}), drawnPlace);
         QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, {4, 30, 4, 4}, {0, 0, 800, 500}), QRect(630, 226, 166, 270));
         QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, {4, 30, 4, 4}, {0, 0, 100, 100}), QRect(4, 30, 166, 270));
+    }
+
+    void windowsAreCentredAsTheStyleAlignsThem()
+    {
+        // Odd sizes and a screen that does not start at 0, 0: the pixel
+        // left over must fall where it always did.
+        for (const QRect &available : {QRect(0, 0, 1280, 800), QRect(-1279, 31, 1279, 769)}) {
+            for (const QSize &size : {QSize(531, 547), QSize(370, 202), QSize(1400, 900)}) {
+                QCOMPARE(WindowPlacement::centredOnScreen(size, available),
+                    QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+            }
+        }
     }
 
     void pagesThroughTheWorkedExample()

@@ -1,6 +1,6 @@
 #include "ScriptedDialogs.h"
-#include "TestFolder.h"
 #include "shell/MainWindow.h"
+#include "TestFolder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,10 +13,7 @@ class TestBuilder : public QObject
     Q_OBJECT
 
 private:
-    static void click(MainWindow &window, int index)
-    {
-        QTest::mouseClick(window.builderButton(index), Qt::LeftButton);
-    }
+    static void click(MainWindow &window, int index) { QTest::mouseClick(window.builderButton(index), Qt::LeftButton); }
 
 private slots:
     void buttonsThatNeedNoFolderComposeAMenu()

@@ -1,7 +1,7 @@
 #include "ScriptedDialogs.h"
-#include "TestFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/QtUserDialogs.h"
+#include "TestFolder.h"
 
 #include <QComboBox>
 #include <QGroupBox>

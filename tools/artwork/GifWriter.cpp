@@ -67,7 +67,8 @@ QByteArray encode(const QImage &source)
     ColorMapObject *map = GifMakeMapObject(1 << bits, nullptr);
     for (int i = 0; i < map->ColorCount; ++i) {
         const QRgb colour = i < palette.size() ? palette[i] : 0;
-        map->Colors[i] = GifColorType{GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))};
+        map->Colors[i] =
+            GifColorType{GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))};
     }
 
     QByteArray bytes;

@@ -62,8 +62,8 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         p.setPen(Qt::NoPen);
         p.setBrush(face);
         p.drawEllipse(QPointF(21, 17), 3, 3);
-        const std::pair<QPointF, QColor> dots[]
-            = {{{9, 9}, Red}, {{16, 6.5}, Amber}, {{23, 9}, Blue}, {{9, 16}, Green}};
+        const std::pair<QPointF, QColor> dots[] = {
+            {{9, 9}, Red}, {{16, 6.5}, Amber}, {{23, 9}, Blue}, {{9, 16}, Green}};
         for (const auto &[at, colour] : dots) {
             p.setBrush(colour);
             p.drawEllipse(at, 2.7, 2.7);

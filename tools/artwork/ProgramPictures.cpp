@@ -7,19 +7,20 @@
 
 namespace ProgramPictures {
 
-QImage icon()
+QImage icon(int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(40, 40, 48), 1.5));
     p.setBrush(QColor(70, 76, 90));
     p.drawRoundedRect(QRectF(4.5, 1.5, 23, 29), 4, 4);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(210, 230, 250));
     p.drawRect(QRectF(7, 5, 18, 21));
-    const QColor faces[] = {QColor(0, 128, 0), QColor(192, 64, 0), QColor(30, 90, 200),
+    const QColor faces[] = {QColor(0, 128, 0),   QColor(192, 64, 0),   QColor(30, 90, 200),
                             QColor(220, 170, 0), QColor(120, 40, 160), QColor(0, 128, 0)};
     for (int j = 0; j < 6; ++j) {
         p.setBrush(faces[j]);

@@ -20,9 +20,10 @@ int main(int argc, char *argv[])
     }
     const QDir shell(args.at(1));
     bool ok = ProgramPictures::icon().save(shell.filePath(QStringLiteral("icon.png")))
-        && GifWriter::save(ProgramPictures::templateButton(), shell.filePath(QStringLiteral("template.gif")))
-        && ProgramPictures::arrow(true).save(shell.filePath(QStringLiteral("arrow_up.png")))
-        && ProgramPictures::arrow(false).save(shell.filePath(QStringLiteral("arrow_down.png")));
+              && ProgramPictures::icon(128).save(shell.filePath(QStringLiteral("icon_128.png")))
+              && GifWriter::save(ProgramPictures::templateButton(), shell.filePath(QStringLiteral("template.gif")))
+              && ProgramPictures::arrow(true).save(shell.filePath(QStringLiteral("arrow_up.png")))
+              && ProgramPictures::arrow(false).save(shell.filePath(QStringLiteral("arrow_down.png")));
     if (!ok) {
         err << "could not write the program's pictures into " << shell.path() << '\n';
         return 1;

@@ -1,0 +1,217 @@
+#include "ScreenshotTour.h"
+
+#include "library/FileListWindow.h"
+#include "library/FolderList.h"
+#include "library/LibraryController.h"
+#include "preview/PreviewController.h"
+#include "preview/PreviewWindow.h"
+#include "shell/ClickableImage.h"
+#include "shell/EntryListBox.h"
+#include "shell/HelpController.h"
+#include "shell/InfoWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/TextWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The two pages of "Optionen": the commands of page 1, then those of page 2.
+const QStringList FirstPage
+    = {u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s};
+const QStringList SecondPage = {u"switch_nightview"_s, u"set_language"_s};
+
+// Three batches of buttons walked 0 1 2 1 0: four steps reach any of them.
+constexpr int StepsToAnyBatch = 4;
+
+bool shown(QWidget *window)
+{
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return false;
+    QApplication::processEvents();
+    return true;
+}
+
+} // namespace
+
+ScreenshotTour::ScreenshotTour(const QString &buttonSet, const QString &outputFolder, const QString &workingFolder)
+    : m_buttonSet(buttonSet)
+    , m_output(outputFolder)
+    , m_workingFolder(workingFolder)
+    , m_previousFolder(QDir::currentPath())
+{
+}
+
+ScreenshotTour::~ScreenshotTour()
+{
+    // Closing runs the shut-down, which offers the unsaved menu: No.
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+    QDir::setCurrent(m_previousFolder);
+}
+
+bool ScreenshotTour::run()
+{
+    return prepareWorkingFolder() && chooseAndLoadButtons() && composeMenu() && showFirstBatch() && previewMenu()
+        && showHelpWindows();
+}
+
+bool ScreenshotTour::fail(const QString &reason)
+{
+    m_error = reason;
+    return false;
+}
+
+bool ScreenshotTour::noBoxShown(const QString &step)
+{
+    if (m_dialogs.shown.isEmpty())
+        return true;
+    return fail(step + u": unexpected box: "_s + m_dialogs.shown.join(u" / "_s));
+}
+
+bool ScreenshotTour::grab(QWidget *window, const QString &name)
+{
+    if (!shown(window))
+        return fail(name + u": the window did not show"_s);
+    if (!m_output.mkpath(u"."_s) || !window->grab().save(m_output.filePath(name)))
+        return fail(u"could not write "_s + m_output.filePath(name));
+    return true;
+}
+
+bool ScreenshotTour::prepareWorkingFolder()
+{
+    // A fresh working folder without "Quonda.dat": the built-in vocabulary.
+    const QDir source(m_buttonSet);
+    const QDir &work = m_workingFolder;
+    if (work.exists() && !work.isEmpty())
+        return fail(u"the working folder is not empty: "_s + work.path());
+    if (!work.mkpath(u"buttons"_s))
+        return fail(u"could not make the button folder in "_s + work.path());
+    const QStringList names = source.entryList({u"*.gif"_s}, QDir::Files);
+    if (names.isEmpty())
+        return fail(u"no button pictures in "_s + m_buttonSet);
+    for (const QString &name : names) {
+        if (!QFile::copy(source.filePath(name), work.filePath(u"buttons/"_s + name)))
+            return fail(u"could not copy "_s + name);
+    }
+    QDir::setCurrent(work.path());
+
+    m_window = std::make_unique<MainWindow>(m_dialogs);
+    m_window->adjustSize();
+    m_window->setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, m_window->size(), m_window->screen()->availableGeometry()));
+    m_window->show();
+    return shown(m_window.get()) || fail(u"the main window did not show"_s);
+}
+
+bool ScreenshotTour::chooseAndLoadButtons()
+{
+    m_window->folderChoiceAction()->trigger();
+    FolderList *folders = m_window->folderList();
+    const QList<QTreeWidgetItem *> rows = folders->findItems(u"buttons"_s, Qt::MatchExactly | Qt::MatchRecursive);
+    if (rows.size() != 1)
+        return fail(u"the folder list does not offer the button folder"_s);
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(rows.first()).center());
+    if (!grab(m_window.get(), u"folder-choice.png"_s))
+        return false;
+
+    m_window->loadButtonsAction()->trigger();
+    FileListWindow *fileList = m_window->library()->fileList();
+    if (!grab(fileList, u"file-list.png"_s))
+        return false;
+    QTest::mouseClick(fileList->findChild<QPushButton *>(u"cmdFileList_0"_s), Qt::LeftButton);
+    if (m_window->state().buttonFiles.isEmpty())
+        return fail(u"no buttons were loaded"_s);
+    return noBoxShown(u"loading"_s);
+}
+
+void ScreenshotTour::clickBuilder(int index)
+{
+    QTest::mouseClick(m_window->builderButton(index), Qt::LeftButton);
+}
+
+ClickableImage *ScreenshotTour::shownButton(const QString &command) const
+{
+    // Tooltips read "034 navigate_to".
+    for (ClickableImage *image : m_window->buttonArea()->findChildren<ClickableImage *>()) {
+        if (image->isVisible() && image->toolTip().mid(4) == command)
+            return image;
+    }
+    return nullptr;
+}
+
+bool ScreenshotTour::clickButton(const QString &command)
+{
+    for (int step = 0; step < StepsToAnyBatch && !shownButton(command); ++step)
+        clickBuilder(2);
+    ClickableImage *image = shownButton(command);
+    if (!image)
+        return fail(u"no button "_s + command);
+    QTest::mouseClick(image, Qt::LeftButton);
+    return true;
+}
+
+bool ScreenshotTour::composeMenu()
+{
+    QTest::mouseClick(m_window->titleField(), Qt::LeftButton);
+    QTest::keyClicks(m_window->titleField(), u"Optionen"_s);
+    clickBuilder(3);
+    clickBuilder(4);
+    for (const QString &command : FirstPage) {
+        if (!clickButton(command))
+            return false;
+    }
+    clickBuilder(4);
+    for (const QString &command : SecondPage) {
+        if (!clickButton(command))
+            return false;
+    }
+    clickBuilder(6);
+    return noBoxShown(u"composing"_s);
+}
+
+bool ScreenshotTour::showFirstBatch()
+{
+    // Back to the first, full batch for the picture of the main window.
+    for (int step = 0; step < StepsToAnyBatch && !shownButton(u"about"_s); ++step)
+        clickBuilder(2);
+    if (!shownButton(u"about"_s))
+        return fail(u"the first batch did not come back"_s);
+    m_window->titleField()->clearFocus();
+    m_window->recordListBox()->setFocus();
+    return grab(m_window.get(), u"main-window.png"_s);
+}
+
+bool ScreenshotTour::previewMenu()
+{
+    clickBuilder(9);
+    PreviewWindow *preview = m_window->preview()->previewWindow();
+    if (!grab(preview, u"preview-page1.png"_s))
+        return false;
+    QTest::mouseClick(preview->findChild<ClickableImage *>(u"imgMen_5"_s), Qt::LeftButton);
+    if (!grab(preview, u"preview-page2.png"_s))
+        return false;
+    return noBoxShown(u"preview"_s);
+}
+
+bool ScreenshotTour::showHelpWindows()
+{
+    HelpController *help = m_window->help();
+    help->showManual();
+    if (!grab(help->textWindow(), u"manual.png"_s))
+        return false;
+    help->showHistory();
+    if (!grab(help->textWindow(), u"history.png"_s))
+        return false;
+    help->showInfo();
+    return grab(help->infoWindow(), u"info.png"_s);
+}
