@@ -12,7 +12,7 @@ namespace GifStructure {
 struct Info
 {
     bool complete = false;
-    QSize screen; // the logical screen of the header
+    QSize screen;       // the logical screen of the header
     QSize largestFrame; // the widest and the tallest frame
     int frames = 0;
 };

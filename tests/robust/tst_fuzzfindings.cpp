@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(EntryFileFormat::entries("\xEF\xBB\xBFGr\xF6\xDF"
                                           "e\r\nN\xE4"
                                           "chste Seite\r\n"),
-            (QStringList{u"Größe"_s, u"Nächste Seite"_s}));
+                 (QStringList{u"Größe"_s, u"Nächste Seite"_s}));
         QCOMPARE(EntryFileFormat::entries("\xEF\xBB\xBF\xBF"), QStringList{u"¿"_s});
         // Behind the mark, a second one is text and stays.
         QCOMPARE(EntryFileFormat::entries("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n"), QStringList{u"\uFEFFx"_s});

@@ -188,8 +188,8 @@ private slots:
                 return Windows1252Codec::appendEncoded(entry, scratch);
             });
             if (!holdable) {
-                const SaveProcedure::Outcome outcome
-                    = SaveProcedure(files.dialogs).run({list, true, FileTexts::menuFilter(), {}});
+                const SaveProcedure::Outcome outcome =
+                    SaveProcedure(files.dialogs).run({list, true, FileTexts::menuFilter(), {}});
                 QCOMPARE(outcome, SaveProcedure::Outcome::Refused);
                 QCOMPARE(files.read(), bytes);
                 continue;

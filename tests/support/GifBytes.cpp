@@ -51,8 +51,8 @@ QByteArray gif(QSize screen, QSize frame, qint64 pixels, quint32 first, bool str
     appendWord(out, screen.width());
     appendWord(out, screen.height());
     out.append(char(0x80)); // global colour table of two entries
-    out.append(char(0)); // background colour
-    out.append(char(0)); // aspect ratio
+    out.append(char(0));    // background colour
+    out.append(char(0));    // aspect ratio
     out.append(char(first >> 16 & 0xff));
     out.append(char(first >> 8 & 0xff));
     out.append(char(first & 0xff));
@@ -70,7 +70,7 @@ QByteArray gif(QSize screen, QSize frame, qint64 pixels, quint32 first, bool str
         out.append(char(length));
         out.append(codes.mid(at, length));
     }
-    out.append(char(0)); // block terminator
+    out.append(char(0));    // block terminator
     out.append(char(0x3b)); // trailer
     return out;
 }

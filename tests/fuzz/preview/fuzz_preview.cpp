@@ -71,7 +71,7 @@ void check(const QStringList &records, int previewPage, const QStringList &files
     // to an opener at or past the one asked for; the device reads only two
     // of its digits.
     FUZZ_CHECK(page.previewPage == previewPage || page.previewPage == 0
-        || (page.previewPage > previewPage && page.previewPage <= 99));
+               || (page.previewPage > previewPage && page.previewPage <= 99));
 
     // The drawn places are the first ones, no more than six, and never more
     // than the records behind an opener.
