@@ -23,7 +23,7 @@ if(TASTWERK_SANITIZE OR TASTWERK_FUZZ)
   target_compile_options(tastwerk_options INTERFACE ${TASTWERK_SANITIZER_FLAGS} $<$<CONFIG:Debug>:-O1>)
   target_link_options(tastwerk_options INTERFACE ${TASTWERK_SANITIZER_FLAGS})
   set(TASTWERK_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=detect_leaks=1:max_allocation_size_mb=1024:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+    "ASAN_OPTIONS=detect_leaks=1:max_allocation_size_mb=1024:detect_stack_use_after_return=1:check_initialization_order=1"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0")
 endif()

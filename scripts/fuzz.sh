@@ -18,7 +18,7 @@ if [ ${#harnesses[@]} -eq 0 ]; then
   done
 fi
 
-export ASAN_OPTIONS="detect_leaks=1:max_allocation_size_mb=1024:strict_string_checks=1:detect_stack_use_after_return=1:allocator_may_return_null=0"
+export ASAN_OPTIONS="detect_leaks=1:max_allocation_size_mb=1024:detect_stack_use_after_return=1:allocator_may_return_null=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
