@@ -14,7 +14,7 @@ namespace {
 // Button pictures are 80 x 50 and a few kilobytes; anything claiming more
 // than this is not one of them and is not worth the memory.
 constexpr int MaxSide = 2048;
-constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+constexpr qint64 MaxFileSize = qint64(8) * 1024 * 1024;
 
 bool fits(QSize size)
 {
