@@ -15,8 +15,8 @@ constexpr int WarmUpRuns = 2;
 
 } // namespace
 
-ComparisonRunner::ComparisonRunner(
-    double secondsPerComparison, int minimumRuns, int maximumRuns, std::function<Timing()> painting)
+ComparisonRunner::ComparisonRunner(double secondsPerComparison, int minimumRuns, int maximumRuns,
+                                   std::function<Timing()> painting)
     : m_seconds(secondsPerComparison)
     , m_minimumRuns(minimumRuns)
     , m_maximumRuns(maximumRuns)

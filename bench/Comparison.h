@@ -28,10 +28,10 @@ struct Comparison
         // Instead of `run`: a side that times itself (in another process).
         std::function<Timing()> selfTimed;
         std::function<void()> prepare; // untimed, before every run; may be empty
-        std::function<void()> tidy; // untimed, after every run; may be empty
+        std::function<void()> tidy;    // untimed, after every run; may be empty
 
-        static Side timed(
-            std::function<void()> run, std::function<void()> prepare = {}, std::function<void()> tidy = {})
+        static Side timed(std::function<void()> run, std::function<void()> prepare = {},
+                          std::function<void()> tidy = {})
         {
             return {std::move(run), {}, std::move(prepare), std::move(tidy)};
         }
@@ -68,7 +68,7 @@ struct Outcome
     double limit = 1.5;
     Measured measured;
     QStringList notes; // further figures, one line each
-    QString failure; // set when our side did not do its job
+    QString failure;   // set when our side did not do its job
 
     bool met() const { return failure.isEmpty() && measured.ratio() <= limit; }
 };

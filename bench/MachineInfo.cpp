@@ -46,11 +46,11 @@ QString loadAverage()
 
 QString summary()
 {
-    QString line
-        = u"%1, %2 cores; %3; Qt %4 (%5 platform); %6; %7 build (%8)"_s.arg(cpuModel())
-              .arg(QThread::idealThreadCount())
-              .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()), QGuiApplication::platformName(),
-                  compiler(), QStringLiteral(TASTWERK_BUILD_TYPE), QStringLiteral(TASTWERK_BUILD_FLAGS));
+    QString line =
+        u"%1, %2 cores; %3; Qt %4 (%5 platform); %6; %7 build (%8)"_s.arg(cpuModel())
+            .arg(QThread::idealThreadCount())
+            .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()), QGuiApplication::platformName(),
+                 compiler(), QStringLiteral(TASTWERK_BUILD_TYPE), QStringLiteral(TASTWERK_BUILD_FLAGS));
     const QString load = loadAverage();
     if (!load.isEmpty())
         line += u"; load average %1 when the run began"_s.arg(load);

@@ -84,8 +84,8 @@ struct MenuFileWindow
     }
 };
 
-Outcome compareOpening(
-    MenuFileWindow &menu, const QString &path, const QStringList &records, const ComparisonRunner &runner)
+Outcome compareOpening(MenuFileWindow &menu, const QString &path, const QStringList &records,
+                       const ComparisonRunner &runner)
 {
     QStringList floorLines;
     const Comparison comparison{
@@ -106,7 +106,7 @@ Outcome compareOpening(
 }
 
 void addLargeFigures(Outcome &outcome, MenuFileWindow &menu, const BenchFolder &folder, const QString &path,
-    const ComparisonRunner &runner)
+                     const ComparisonRunner &runner)
 {
     // A few runs are plenty at this size.
     menu.dialogs.forgetMessages();
@@ -136,8 +136,8 @@ void addLargeFigures(Outcome &outcome, MenuFileWindow &menu, const BenchFolder &
                                  .arg(memory.entries));
 }
 
-Outcome compareSaving(
-    MenuFileWindow &menu, const BenchFolder &folder, const QString &openedPath, const ComparisonRunner &runner)
+Outcome compareSaving(MenuFileWindow &menu, const BenchFolder &folder, const QString &openedPath,
+                      const ComparisonRunner &runner)
 {
     const QString savedPath = folder.filePath(u"gespeichert.mnu"_s);
     const QString plainPath = folder.filePath(u"schlicht.mnu"_s);
@@ -162,8 +162,8 @@ Outcome compareSaving(
 
     // QSaveFile waits for the data to reach the disk before the new file
     // takes the old one's place; a processor does not count that wait.
-    const Timing durable
-        = runner.median(Comparison::Side::timed([&] { plainWrite(menu.list.entries(), plainPath, true); }), SyncRuns);
+    const Timing durable =
+        runner.median(Comparison::Side::timed([&] { plainWrite(menu.list.entries(), plainPath, true); }), SyncRuns);
     outcome.notes.append(u"by the clock: ours %1 ms (QSaveFile: a temporary file, fdatasync, renamed over the old "
                          "one), the plain write %2 ms, the plain write followed by fdatasync %3 ms (median of %4 "
                          "runs; ratio to it %5)"_s.arg(outcome.measured.ours.wallMs, 0, 'f', 1)
@@ -187,8 +187,8 @@ QList<Outcome> Scenarios::menuFiles(BenchFolder &folder, const ComparisonRunner 
     QList<Outcome> outcomes;
     if (opening) {
         Outcome opened = compareOpening(menu, path, records, runner);
-        const QString largePath
-            = folder.writeMenu(u"million.mnu"_s, BenchFolder::menu(LargeRecords, folder.commands()));
+        const QString largePath =
+            folder.writeMenu(u"million.mnu"_s, BenchFolder::menu(LargeRecords, folder.commands()));
         addLargeFigures(opened, menu, folder, largePath, runner);
         outcomes.append(opened);
     }

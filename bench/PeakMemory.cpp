@@ -84,7 +84,7 @@ int runChild(const QStringList &arguments)
         return 1;
     }
     std::printf("%lld %lld %d\n", static_cast<long long>(before), static_cast<long long>(peak),
-        window.state().recordList.count());
+                window.state().recordList.count());
     return 0;
 }
 

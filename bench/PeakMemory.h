@@ -11,7 +11,7 @@ inline constexpr char ChildOption[] = "--peak-memory-child";
 struct Figures
 {
     qint64 beforeKb = 0; // peak while the shown main window waits
-    qint64 peakKb = 0; // peak once the file is open and shown
+    qint64 peakKb = 0;   // peak once the file is open and shown
     int entries = 0;
     QString error;
 };

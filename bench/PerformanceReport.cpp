@@ -38,8 +38,8 @@ bool PerformanceReport::allMet() const
 
 bool PerformanceReport::anyFailed() const
 {
-    return std::any_of(
-        m_outcomes.begin(), m_outcomes.end(), [](const Outcome &outcome) { return !outcome.failure.isEmpty(); });
+    return std::any_of(m_outcomes.begin(), m_outcomes.end(),
+                       [](const Outcome &outcome) { return !outcome.failure.isEmpty(); });
 }
 
 QString PerformanceReport::consoleText() const
@@ -92,9 +92,10 @@ QString PerformanceReport::markdown() const
     text += u"|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---|\n"_s;
     for (const Outcome &outcome : m_outcomes) {
         const Measured &m = outcome.measured;
-        text += u"| %1 | %2 | %3 | **%4** | ≤ %5 | %6 | %7 | %8 |"_s.arg(outcome.title, ms(m.ours.cpuMs),
-            ms(m.floor.cpuMs), QString::number(m.ratio(), 'f', 2), QString::number(outcome.limit, 'f', 1),
-            ms(m.ours.wallMs), ms(m.floor.wallMs), QString::number(m.wallRatio(), 'f', 2));
+        text += u"| %1 | %2 | %3 | **%4** | ≤ %5 | %6 | %7 | %8 |"_s.arg(
+            outcome.title, ms(m.ours.cpuMs), ms(m.floor.cpuMs), QString::number(m.ratio(), 'f', 2),
+            QString::number(outcome.limit, 'f', 1), ms(m.ours.wallMs), ms(m.floor.wallMs),
+            QString::number(m.wallRatio(), 'f', 2));
         text += u" %1 | %2 | %3 |\n"_s.arg(ms(m.oursPainting.cpuMs), QString::number(m.runs), verdict(outcome));
     }
     text += u"\n## What is measured\n\n"_s;

@@ -65,8 +65,8 @@ Outcome Scenarios::preview(BenchFolder &folder, const ComparisonRunner &runner)
 
     Comparison comparison{
         .title = u"5. One preview page, a menu of 99 pages"_s,
-        .oursDoes
-        = u"a click on the page turn: RenderPreviewPage, six pictures loaded, the window updated and painted"_s,
+        .oursDoes =
+            u"a click on the page turn: RenderPreviewPage, six pictures loaded, the window updated and painted"_s,
         .floorDoes = u"decode the six pictures with QImageReader"_s,
         .limit = 1.5,
         .ours = Comparison::Side::timed([&] {

@@ -71,8 +71,8 @@ Timing startInChild(const QString &folder, const char *side)
 {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
-        {QString::fromLatin1(Scenarios::StartUpChildOption), QString::fromLatin1(side), folder,
-            QString::number(monotonicNs())});
+                {QString::fromLatin1(Scenarios::StartUpChildOption), QString::fromLatin1(side), folder,
+                 QString::number(monotonicNs())});
     if (!child.waitForFinished(ChildTimeoutMs) || child.exitCode() != 0)
         return {-1, -1};
     const QStringList fields = QString::fromLatin1(child.readAllStandardOutput()).simplified().split(u' ');

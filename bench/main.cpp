@@ -57,8 +57,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(u"Times our hot paths against their floors."_s);
     parser.addHelpOption();
     const QCommandLineOption reportOption(u"report"_s, u"Write the table as Markdown to <file>."_s, u"file"_s);
-    const QCommandLineOption secondsOption(
-        u"seconds"_s, u"About <seconds> of timed runs per scenario (default 4)."_s, u"seconds"_s, u"4"_s);
+    const QCommandLineOption secondsOption(u"seconds"_s, u"About <seconds> of timed runs per scenario (default 4)."_s,
+                                           u"seconds"_s, u"4"_s);
     const QCommandLineOption onlyOption(
         u"only"_s, u"Run only the scenarios numbered in <list>, such as 2,5 (for profiling)."_s, u"list"_s);
     parser.addOption(reportOption);
@@ -66,8 +66,8 @@ int main(int argc, char *argv[])
     parser.addOption(onlyOption);
     parser.process(app);
     // Resolved now: the scenarios move the current directory about.
-    const QString reportPath
-        = parser.isSet(reportOption) ? QDir().absoluteFilePath(parser.value(reportOption)) : QString();
+    const QString reportPath =
+        parser.isSet(reportOption) ? QDir().absoluteFilePath(parser.value(reportOption)) : QString();
     const double seconds = std::max(0.5, parser.value(secondsOption).toDouble());
 
     const QString machine = MachineInfo::summary();

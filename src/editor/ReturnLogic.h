@@ -16,7 +16,7 @@ public:
     struct Outcome
     {
         Action action;
-        int row; // where the entry was added, changed or removed
+        int row;          // where the entry was added, changed or removed
         QString editText; // what the edit field shows afterwards
     };
 

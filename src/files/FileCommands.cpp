@@ -53,8 +53,8 @@ bool FileCommands::offerToSaveChangedMenu()
 {
     if (!m_savedMenu.differs())
         return true;
-    const UserDialogs::Answer answer
-        = m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
+    const UserDialogs::Answer answer =
+        m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return true;
     return saveMenuFile(true) == SaveProcedure::Outcome::Saved;

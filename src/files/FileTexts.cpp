@@ -21,8 +21,8 @@ QString FileTexts::notATextFile()
 QString FileTexts::fileTooLarge(qint64 size, qint64 limit)
 {
     return readError()
-        + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
-            megabytes(size), QString::number(limit / (1024 * 1024)));
+           + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
+               megabytes(size), QString::number(limit / (1024 * 1024)));
 }
 
 QString FileTexts::unsavableEntry(int line, const QString &entry, const QString &character)
@@ -40,6 +40,6 @@ QString FileTexts::unsavableEntry(int line, const QString &entry, const QString 
             character, hex);
     }
     return u"Die Datei wurde nicht gespeichert.\r\n\r\nDer Eintrag in Zeile %1 %2\r\n\r\n%3\r\n\r\n"
-           u"Bitte ändern Sie diesen Eintrag und speichern Sie dann erneut."_s.arg(
-               QString::number(line), reason, shown);
+           u"Bitte ändern Sie diesen Eintrag und speichern Sie dann erneut."_s.arg(QString::number(line), reason,
+                                                                                   shown);
 }

@@ -42,8 +42,8 @@ OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
         CurrentDirectory::enterFolderOf(path);
         EntryFile::ReadResult read = EntryFile::read(path);
         if (read.status != EntryFile::Status::Ok) {
-            m_dialogs.message(
-                failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok, FileTexts::openTitle());
+            m_dialogs.message(failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok,
+                              FileTexts::openTitle());
             return result;
         }
         result.entries = std::move(read.entries);

@@ -13,7 +13,7 @@ class OpenProcedure
 public:
     struct Result
     {
-        std::optional<QStringList> entries; // a file was chosen and read completely
+        std::optional<QStringList> entries;         // a file was chosen and read completely
         std::optional<QString> rememberedDirectory; // the next open dialog starts here; nothing: keep the old
     };
 

@@ -39,14 +39,14 @@ SaveProcedure::Outcome SaveProcedure::run(const Request &request)
 
     if (QFileInfo(path).isFile()) {
         const UserDialogs::Answer answer = m_dialogs.message(FileTexts::overwriteQuestion(), UserDialogs::Icon::None,
-            UserDialogs::Buttons::YesNo, FileTexts::saveTitle());
+                                                             UserDialogs::Buttons::YesNo, FileTexts::saveTitle());
         if (answer != UserDialogs::Answer::Yes)
             return Outcome::KeptExisting;
     }
 
     if (!EntryFile::write(path, encoded.bytes)) {
-        m_dialogs.message(
-            FileTexts::writeError(), UserDialogs::Icon::None, UserDialogs::Buttons::Ok, FileTexts::saveTitle());
+        m_dialogs.message(FileTexts::writeError(), UserDialogs::Icon::None, UserDialogs::Buttons::Ok,
+                          FileTexts::saveTitle());
         return Outcome::Failed;
     }
     return Outcome::Saved;

@@ -11,11 +11,11 @@ class SaveProcedure
 {
 public:
     enum class Outcome {
-        NotRun, // the run condition was false: nothing shown
-        Refused, // an entry cannot be written; nothing shown but the reason
-        Cancelled, // Cancel in the dialog
+        NotRun,       // the run condition was false: nothing shown
+        Refused,      // an entry cannot be written; nothing shown but the reason
+        Cancelled,    // Cancel in the dialog
         KeptExisting, // "No" to overwriting
-        Failed, // the write failed; an existing file is unchanged
+        Failed,       // the write failed; an existing file is unchanged
         Saved,
     };
 

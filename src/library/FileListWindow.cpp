@@ -9,9 +9,8 @@
 using namespace Qt::StringLiterals;
 
 FileListWindow::FileListWindow(const QStringList &names, QWidget *owner)
-    : QDialog(owner,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_fileList(new QListWidget(this))
 {
     setObjectName(u"frmQDBilder"_s);

@@ -55,8 +55,8 @@ bool FolderList::setPath(const QString &folder)
     return true;
 }
 
-QTreeWidgetItem *FolderList::addRow(
-    QTreeWidgetItem *parent, const QString &text, const QString &path, const QIcon &icon)
+QTreeWidgetItem *FolderList::addRow(QTreeWidgetItem *parent, const QString &text, const QString &path,
+                                    const QIcon &icon)
 {
     auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(0, text);

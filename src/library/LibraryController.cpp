@@ -55,7 +55,7 @@ void LibraryController::pickDrive(const QString &root)
 {
     const auto refuse = [this, &root] {
         m_window.dialogs().refuse(u"Das Laufwerk %1 ist nicht bereit."_s.arg(Drives::displayName(root))
-            + u"\r\nBitte einen Datenträger einlegen oder ein anderes Laufwerk wählen."_s);
+                                  + u"\r\nBitte einen Datenträger einlegen oder ein anderes Laufwerk wählen."_s);
     };
     if (!Drives::isReady(root)) {
         refuse();
@@ -140,8 +140,8 @@ void LibraryController::showButtonFileList()
             acceptButtonFiles(names);
             m_window.folderChoiceAction()->setEnabled(true);
         });
-        connect(
-            m_fileList, &FileListWindow::abandoned, this, [this] { m_window.folderChoiceAction()->setEnabled(true); });
+        connect(m_fileList, &FileListWindow::abandoned, this,
+                [this] { m_window.folderChoiceAction()->setEnabled(true); });
         // Gone for us as soon as it closes, not only once it is deleted.
         connect(m_fileList, &QDialog::finished, this, [this] { m_fileList.clear(); });
     }

@@ -43,8 +43,8 @@ QStringList upperCaseNames(const QStringList &buttonFiles)
     return names;
 }
 
-RenderedPage::Place placeFor(
-    QStringView command, const QStringList &buttonFiles, const QStringList &upperNames, const QStringList &vocabulary)
+RenderedPage::Place placeFor(QStringView command, const QStringList &buttonFiles, const QStringList &upperNames,
+                             const QStringList &vocabulary)
 {
     const QString wanted = QLocale().toUpper(command.toString());
     RenderedPage::Place place;
@@ -91,8 +91,8 @@ QStringView PreviewRenderer::command(QStringView record, int pageNumber)
     return sliceOf(record, CommandColumn, record.size() - CommandColumn - cut);
 }
 
-RenderedPage PreviewRenderer::render(
-    const QStringList &records, int previewPage, const QStringList &buttonFiles, const QStringList &vocabulary)
+RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
+                                     const QStringList &vocabulary)
 {
     RenderedPage result;
     result.previewPage = previewPage;

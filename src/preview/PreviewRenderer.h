@@ -10,8 +10,8 @@
 class PreviewRenderer
 {
 public:
-    static RenderedPage render(
-        const QStringList &records, int previewPage, const QStringList &buttonFiles, const QStringList &vocabulary);
+    static RenderedPage render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
+                               const QStringList &vocabulary);
 
     // The fields the device reads at fixed columns of any record.
     static int pageNumber(QStringView record);

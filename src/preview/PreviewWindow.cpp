@@ -30,9 +30,8 @@ constexpr QMargins AssumedFrame(8, 32, 8, 8);
 } // namespace
 
 PreviewWindow::PreviewWindow(const ProgramState &state, QWidget *parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
     , m_state(state)
 {
     setObjectName(u"frmQDMenu"_s);
@@ -114,8 +113,8 @@ void PreviewWindow::drawPage()
     // field does; later file dialogs start there.
     if (!m_state.buttonFolder.isEmpty())
         QDir::setCurrent(m_state.buttonFolder);
-    apply(PreviewRenderer::render(
-        m_state.recordList.entries(), m_previewPage, m_state.buttonFiles.entries(), m_state.vocabulary.entries()));
+    apply(PreviewRenderer::render(m_state.recordList.entries(), m_previewPage, m_state.buttonFiles.entries(),
+                                  m_state.vocabulary.entries()));
 }
 
 void PreviewWindow::apply(const RenderedPage &page)
@@ -130,8 +129,8 @@ void PreviewWindow::apply(const RenderedPage &page)
         ClickableImage *image = m_imgMen.at(place);
         // A folder that vanished meanwhile gives template pictures, not a failure.
         image->setPixmap(drawn.pictureFile
-                ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*drawn.pictureFile))
-                : ButtonPicture::templatePicture());
+                             ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*drawn.pictureFile))
+                             : ButtonPicture::templatePicture());
         image->setToolTip(drawn.command);
         image->show();
         if (drawn.caption)

@@ -19,7 +19,7 @@ QRect keptOnScreen(const QRect &client, const QMargins &frame, const QRect &avai
 QRect centredOnScreen(const QSize &size, const QRect &available)
 {
     const QPoint topLeft(available.x() + available.width() / 2 - size.width() / 2,
-        available.y() + available.height() / 2 - size.height() / 2);
+                         available.y() + available.height() / 2 - size.height() / 2);
     return QRect(topLeft, size);
 }
 

@@ -44,11 +44,11 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
         m_edit->setFocus(Qt::MouseFocusReason);
         takeSelection(index.row());
     });
-    connect(
-        m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-            if (current.isValid())
-                takeSelection(current.row());
-        });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    takeSelection(current.row());
+            });
 }
 
 QString EntryListBox::text() const

@@ -25,7 +25,7 @@ QStringList installed(const QStringList &families)
         // A family that several foundries make is listed as "Name [foundry]".
         const bool found = std::any_of(available.begin(), available.end(), [&family](const QString &name) {
             return name.startsWith(family, Qt::CaseInsensitive)
-                && (name.size() == family.size() || name.sliced(family.size()).startsWith(u" ["));
+                   && (name.size() == family.size() || name.sliced(family.size()).startsWith(u" ["));
         });
         if (found)
             kept.append(family);
@@ -53,7 +53,8 @@ QFont system()
 QFont sansLight()
 {
     return make({u"Sans Light"_s, u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Nimbus Sans Narrow"_s,
-                 u"DejaVu Sans"_s}, 8.25, true);
+                 u"DejaVu Sans"_s},
+                8.25, true);
 }
 
 QFont msSansSerif()

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A window that was closed is only waiting to be deleted.
-template <typename Window> Window *openWindow(const QPointer<Window> &window)
+template<typename Window>
+Window *openWindow(const QPointer<Window> &window)
 {
     return window && window->isVisible() ? window.data() : nullptr;
 }
@@ -25,7 +26,8 @@ void bringToFront(QWidget *window)
     window->activateWindow();
 }
 
-template <typename Window> Window *openOrCreate(QPointer<Window> &window)
+template<typename Window>
+Window *openOrCreate(QPointer<Window> &window)
 {
     if (!openWindow(window)) {
         window = new Window;

@@ -66,7 +66,8 @@ const char16_t *const HistoryLines[] = {
     u"1. Ausgabe",
 };
 
-template <std::size_t N> QString joined(const char16_t *const (&lines)[N])
+template<std::size_t N>
+QString joined(const char16_t *const (&lines)[N])
 {
     QStringList list;
     list.reserve(qsizetype(N));

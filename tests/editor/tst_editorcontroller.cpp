@@ -249,7 +249,7 @@ private slots:
         // the entry that was highlighted before.
         QTest::keyClicks(desk.recordEdit, u"new"_s);
         desk.clickRecord(3);
-        desk.press("cmdAb"); // moves and selects
+        desk.press("cmdAb");                              // moves and selects
         QTest::keyClick(desk.recordEdit, Qt::Key_Return); // changes; selection stays
         QTest::keyClick(desk.recordEdit, Qt::Key_Return); // adds the same text again
         desk.press("cmdAb");

@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(about->toolTip(), u"001 about"_s);
         const QImage drawn(m_buttonFolder + u"/about.gif"_s);
         QCOMPARE(about->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-            drawn.convertToFormat(QImage::Format_RGB32));
+                 drawn.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(m_window->buttonArea()->findChild<QLabel *>(u"lblQDMenu_1"_s)->text(), u"Version anzeigen"_s);
     }
 
@@ -170,7 +170,7 @@ private slots:
         clickBuilder(4);
         QCOMPARE(m_window->pageField()->text(), u"2"_s);
         for (const QString &command :
-            {u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s})
+             {u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s})
             clickButton(command);
         clickBuilder(4);
         QCOMPARE(m_window->pageField()->text(), u"3"_s);
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(previewTitle(), u"Optionen 1"_s);
         const QImage navigateTo(m_buttonFolder + u"/navigate_to.gif"_s);
         QCOMPARE(place(0)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-            navigateTo.convertToFormat(QImage::Format_RGB32));
+                 navigateTo.convertToFormat(QImage::Format_RGB32));
         for (int index = 0; index < 6; ++index)
             QVERIFY(place(index)->isVisible());
 

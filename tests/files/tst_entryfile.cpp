@@ -53,7 +53,7 @@ private slots:
     {
         TestFolder folder;
         QCOMPARE(EntryFile::read(folder.write(u"nul.mnu"_s, QByteArray("MENU\0ITEM", 9))).status,
-            EntryFile::Status::NotText);
+                 EntryFile::Status::NotText);
         QFile big(folder.filePath(u"big.mnu"_s));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1000 * 1000));
         big.close();

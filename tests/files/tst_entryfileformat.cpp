@@ -79,10 +79,10 @@ private slots:
     {
         QVERIFY(EntryFileFormat::isValidUtf8("plain ASCII, long enough for whole words"));
         QVERIFY(EntryFileFormat::isValidUtf8("\xf0\x9f\x98\x80"));
-        QVERIFY(!EntryFileFormat::isValidUtf8("\xc0\x80")); // overlong
-        QVERIFY(!EntryFileFormat::isValidUtf8("\xed\xa0\x80")); // surrogate
+        QVERIFY(!EntryFileFormat::isValidUtf8("\xc0\x80"));         // overlong
+        QVERIFY(!EntryFileFormat::isValidUtf8("\xed\xa0\x80"));     // surrogate
         QVERIFY(!EntryFileFormat::isValidUtf8("\xf4\x90\x80\x80")); // beyond U+10FFFF
-        QVERIFY(!EntryFileFormat::isValidUtf8("ab\xc3")); // cut off
+        QVERIFY(!EntryFileFormat::isValidUtf8("ab\xc3"));           // cut off
     }
 
     void namesTheFirstEntryThatCannotBeWritten()

@@ -221,9 +221,8 @@ private slots:
         QVERIFY(QDir(s.folder.path()).isEmpty());
         QCOMPARE(s.commands.saveVocabularyAtExit(), Outcome::NotRun);
 
-        s.folder.write(u"Quonda.dat"_s,
-            "about                    \xdc"
-            "ber\r\n");
+        s.folder.write(u"Quonda.dat"_s, "about                    \xdc"
+                                        "ber\r\n");
         s.state.vocabulary.clear();
         s.commands.loadVocabulary();
         QCOMPARE(s.state.vocabulary.entries(), QStringList{u"about                    Über"_s});

@@ -53,7 +53,8 @@ private slots:
     void tooltipsNumberAndCaptionsName()
     {
         const QStringList vocabulary{vocabularyLine(u"cmd005"_s, u"Fünf"_s),
-            vocabularyLine(u"cmd030"_s, u"  Dreißig- eins"_s), vocabularyLine(u"cmd005"_s, u"Zweite"_s)};
+                                     vocabularyLine(u"cmd030"_s, u"  Dreißig- eins"_s),
+                                     vocabularyLine(u"cmd005"_s, u"Zweite"_s)};
         const BatchPlan first = BatchPlan::make(0, 30, names(30), vocabulary);
         QCOMPARE(first.members.at(4).tooltip, u"005 cmd005"_s);
         QCOMPARE(first.members.at(4).caption, std::optional(u"Fünf"_s));

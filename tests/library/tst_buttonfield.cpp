@@ -163,7 +163,8 @@ private slots:
         MainWindow window(dialogs);
         window.show();
         window.state().vocabulary.setEntries({vocabularyLine(u"cmd005"_s, u"Fünf"_s),
-            vocabularyLine(u"cmd100"_s, u"  Hundert- eins"_s), vocabularyLine(u"cmd005"_s, u"Zweite"_s)});
+                                              vocabularyLine(u"cmd100"_s, u"  Hundert- eins"_s),
+                                              vocabularyLine(u"cmd005"_s, u"Zweite"_s)});
         load(window, folder.path());
         next(window);
         QCOMPARE(field(window).image(5)->toolTip(), u"005 cmd005"_s);
@@ -282,8 +283,8 @@ private slots:
         QDir(folder.filePath(u"set"_s)).removeRecursively();
         next(window);
         QCOMPARE(dialogs.messages().size(), 1);
-        QVERIFY(dialogs.messages().constFirst().startsWith(
-            u"Der Button-Ordner\r\n"_s + QDir::toNativeSeparators(folder.filePath(u"set/"_s))));
+        QVERIFY(dialogs.messages().constFirst().startsWith(u"Der Button-Ordner\r\n"_s
+                                                           + QDir::toNativeSeparators(folder.filePath(u"set/"_s))));
         QCOMPARE(window.library()->paging().batch(), 0);
         QCOMPARE(shown(window), range(1, 25));
         QCOMPARE(QDir::currentPath(), folder.path());
@@ -312,9 +313,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             click(1);
         QCOMPARE(window.state().recordList.entries(),
-            (QStringList{u"MENUITEM|TASK_NAVIGATE_TO|"_s, u"MENUITEM|TASK_PAGE2|"_s, u"MENUITEM|TASK_PAGE|"_s,
-                u"MENUITEM|TASK_PAGE|"_s, u"MENUITEM|TASK_NAVIGATE_TO|"_s, u"MENUITEM|TASK_NAVIGATE_TO|"_s,
-                u"MENUITEM|TASK_NAVIGATE_TO|"_s}));
+                 (QStringList{u"MENUITEM|TASK_NAVIGATE_TO|"_s, u"MENUITEM|TASK_PAGE2|"_s, u"MENUITEM|TASK_PAGE|"_s,
+                              u"MENUITEM|TASK_PAGE|"_s, u"MENUITEM|TASK_NAVIGATE_TO|"_s,
+                              u"MENUITEM|TASK_NAVIGATE_TO|"_s, u"MENUITEM|TASK_NAVIGATE_TO|"_s}));
         QVERIFY(window.pageField()->text().isEmpty());
         QVERIFY(!window.state().recordListModified);
         QCOMPARE(shown(window), range(1, 3));
@@ -360,8 +361,8 @@ private slots:
     }
 };
 
-const QString TestButtonField::NotGif
-    = u"Ihr Button-Ordner enthält\r\nNicht-.gif-Dateien!\r\nBitte entfernen und neu Starten!"_s;
+const QString TestButtonField::NotGif =
+    u"Ihr Button-Ordner enthält\r\nNicht-.gif-Dateien!\r\nBitte entfernen und neu Starten!"_s;
 
 QTEST_MAIN(TestButtonField)
 #include "tst_buttonfield.moc"

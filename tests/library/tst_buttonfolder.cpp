@@ -18,12 +18,12 @@ private slots:
     {
         TestFolder folder;
         for (const QString &name : {u"page.gif"_s, u"about.gif"_s, u"readme.txt"_s, u"ABOUT.GIF"_s, u"Zoom.gif"_s,
-                 u"b.gif"_s, u".hidden.gif"_s, u"sub/inner.gif"_s, u"gif"_s})
+                                    u"b.gif"_s, u".hidden.gif"_s, u"sub/inner.gif"_s, u"gif"_s})
             folder.write(name, "x");
         QDir(folder.path()).mkdir(u"folder.gif"_s);
         QCOMPARE(ButtonFileNames::list(folder.path()),
-            (QStringList{
-                u"ABOUT.GIF"_s, u"about.gif"_s, u"b.gif"_s, u"gif"_s, u"page.gif"_s, u"readme.txt"_s, u"Zoom.gif"_s}));
+                 (QStringList{u"ABOUT.GIF"_s, u"about.gif"_s, u"b.gif"_s, u"gif"_s, u"page.gif"_s, u"readme.txt"_s,
+                              u"Zoom.gif"_s}));
         QCOMPARE(ButtonFileNames::list(folder.filePath(u"nowhere"_s)), QStringList());
     }
 

@@ -36,8 +36,8 @@ private slots:
     void loadsByContents()
     {
         TestFolder folder;
-        const QPixmap gif
-            = ButtonPicture::load(qEnvironmentVariable("TASTWERK_SOURCE_DIR") + u"/data/buttons/navigate_to.gif"_s);
+        const QPixmap gif =
+            ButtonPicture::load(qEnvironmentVariable("TASTWERK_SOURCE_DIR") + u"/data/buttons/navigate_to.gif"_s);
         QCOMPARE(gif.size(), QSize(80, 50));
         QVERIFY(!isTemplate(gif));
 

@@ -34,7 +34,7 @@ private slots:
     {
         QCOMPARE(CaptionLookup::find({QString(), line(u"about"_s, u"x"_s)}, u"about"), std::nullopt);
         QCOMPARE(CaptionLookup::find({line(u"a"_s, u"1"_s), u"b"_s.leftJustified(25), line(u"c"_s, u"3"_s)}, u"c"),
-            std::nullopt);
+                 std::nullopt);
         QCOMPARE(CaptionLookup::find({u"menu_recalc_block        ?"_s}, u"menu_recalc_block"), u"?"_s);
         QCOMPARE(CaptionLookup::find({}, u"about"), std::nullopt);
     }

@@ -7,8 +7,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList Buttons = {u"add_favorite.gif"_s, u"navigate_to.gif"_s, u"page.gif"_s, u"plan_via.gif"_s,
-    u"set_language.gif"_s, u"set_volume.gif"_s, u"show_map.gif"_s, u"switch_nightview.gif"_s, u"zoom_in.gif"_s};
+const QStringList Buttons = {u"add_favorite.gif"_s, u"navigate_to.gif"_s,      u"page.gif"_s,
+                             u"plan_via.gif"_s,     u"set_language.gif"_s,     u"set_volume.gif"_s,
+                             u"show_map.gif"_s,     u"switch_nightview.gif"_s, u"zoom_in.gif"_s};
 
 QString vocabularyLine(const QString &command, const QString &caption)
 {
@@ -40,14 +41,13 @@ class TestPreviewRenderer : public QObject
 private slots:
     void workedExampleRunsThroughBothPagesAndWraps()
     {
-        const QStringList vocabulary
-            = {vocabularyLine(u"navigate_to"_s, u"Navigieren zu"_s), vocabularyLine(u"page"_s, u"Weiter"_s)};
+        const QStringList vocabulary = {vocabularyLine(u"navigate_to"_s, u"Navigieren zu"_s),
+                                        vocabularyLine(u"page"_s, u"Weiter"_s)};
         RenderedPage page = PreviewRenderer::render(WorkedExample, 0, Buttons, vocabulary);
         QCOMPARE(page.title, u"Optionen 1"_s);
         QCOMPARE(page.previewPage, 1);
-        QCOMPARE(commands(page),
-            (QStringList{
-                u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s}));
+        QCOMPARE(commands(page), (QStringList{u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s,
+                                              u"set_volume"_s, u"page"_s}));
         QCOMPARE(page.places[5].pictureFile, u"page.gif"_s);
         QCOMPARE(page.places[0].caption, u"Navigieren zu"_s);
         QCOMPARE(page.places[5].caption, u"Weiter"_s);
@@ -55,8 +55,8 @@ private slots:
 
         page = PreviewRenderer::render(WorkedExample, page.previewPage + 1, Buttons, vocabulary);
         QCOMPARE(page.title, u"Optionen 2"_s);
-        QCOMPARE(
-            commands(page), (QStringList{u"switch_nightview"_s, u"set_language"_s, u"page"_s, u"-"_s, u"-"_s, u"-"_s}));
+        QCOMPARE(commands(page),
+                 (QStringList{u"switch_nightview"_s, u"set_language"_s, u"page"_s, u"-"_s, u"-"_s, u"-"_s}));
         // The last record was drawn: the next turn starts over.
         QCOMPARE(page.previewPage, 0);
 
@@ -87,8 +87,8 @@ private slots:
 
         // The turn to page 12 before its header: both open the page, the
         // turn without a title, the header with one.
-        page
-            = PreviewRenderer::render({u"x"_s, turnTo12, header12, item(u"SHOW_MAP"_s), item(u"A"_s)}, 11, Buttons, {});
+        page =
+            PreviewRenderer::render({u"x"_s, turnTo12, header12, item(u"SHOW_MAP"_s), item(u"A"_s)}, 11, Buttons, {});
         QCOMPARE(page.title, u"Extras 12"_s);
         QCOMPARE(commands(page).first(), u"show_map"_s);
         page = PreviewRenderer::render({u"x"_s, turnTo12, item(u"SHOW_MAP"_s), item(u"A"_s)}, 0, Buttons, {});
@@ -141,8 +141,8 @@ private slots:
     void buttonsMatchInAnyCaseCaptionsOnlyExactly()
     {
         const QStringList buttons = {u"Navigate_To.gif"_s, u"navigate_to.gif"_s};
-        const QStringList vocabulary
-            = {vocabularyLine(u"navigate_to"_s, u"klein"_s), vocabularyLine(u" Navigate_To"_s, u"Groß"_s)};
+        const QStringList vocabulary = {vocabularyLine(u"navigate_to"_s, u"klein"_s),
+                                        vocabularyLine(u" Navigate_To"_s, u"Groß"_s)};
         const QStringList records = {u"x"_s, u"MENUPAGE|TASK_PAGE1|A 1|"_s, item(u"NAVIGATE_TO"_s)};
         RenderedPage page = PreviewRenderer::render(records, 0, buttons, vocabulary);
         QCOMPARE(page.places[0].pictureFile, u"Navigate_To.gif"_s);
@@ -156,11 +156,15 @@ private slots:
 
     void itemsWithoutAButtonFileNameThemselves()
     {
-        const QStringList records = {u"x"_s, u"MENUPAGE|TASK_PAGE1|A 1|"_s, item(u"Ping_Home"_s), item(u"PAGE2"_s),
-            u"MENUITEM"_s, u"MENUITEM|TASK_"_s};
+        const QStringList records = {u"x"_s,
+                                     u"MENUPAGE|TASK_PAGE1|A 1|"_s,
+                                     item(u"Ping_Home"_s),
+                                     item(u"PAGE2"_s),
+                                     u"MENUITEM"_s,
+                                     u"MENUITEM|TASK_"_s};
         // Not the last file's picture: the template, named as written.
-        RenderedPage page = PreviewRenderer::render(
-            records, 0, {u"zoom_in.gif"_s, u"zz_last.gif"_s, u"gif"_s}, {vocabularyLine(u"zz_last"_s, u"Z"_s)});
+        RenderedPage page = PreviewRenderer::render(records, 0, {u"zoom_in.gif"_s, u"zz_last.gif"_s, u"gif"_s},
+                                                    {vocabularyLine(u"zz_last"_s, u"Z"_s)});
         QCOMPARE(commands(page), (QStringList{u"Ping_Home"_s, u"PAGE"_s, u""_s, u""_s, u"-"_s, u"-"_s}));
         for (int place = 0; place < 4; ++place) {
             QCOMPARE(page.places.at(place).pictureFile, std::nullopt);

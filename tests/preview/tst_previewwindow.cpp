@@ -22,8 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Each picture is filled with a red of its own, so a place tells which file it shows.
-const QStringList Buttons = {u"add_favorite.gif"_s, u"navigate_to.gif"_s, u"Page.gif"_s, u"plan_via.gif"_s,
-    u"set_language.gif"_s, u"set_volume.gif"_s, u"show_map.gif"_s, u"switch_nightview.gif"_s};
+const QStringList Buttons = {u"add_favorite.gif"_s, u"navigate_to.gif"_s, u"Page.gif"_s,     u"plan_via.gif"_s,
+                             u"set_language.gif"_s, u"set_volume.gif"_s,  u"show_map.gif"_s, u"switch_nightview.gif"_s};
 
 // A main window with a button folder of coloured pictures loaded and the
 // worked example as its records.
@@ -125,7 +125,7 @@ private slots:
         for (const QRect &available : {QRect(0, 0, 1280, 800), QRect(-1279, 31, 1279, 769)}) {
             for (const QSize &size : {QSize(531, 547), QSize(370, 202), QSize(1400, 900)}) {
                 QCOMPARE(WindowPlacement::centredOnScreen(size, available),
-                    QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+                         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
             }
         }
     }
@@ -135,9 +135,8 @@ private slots:
         Setup setup;
         setup.showPreview();
         QCOMPARE(setup.title()->text(), u"Optionen 1"_s);
-        QCOMPARE(setup.shown(),
-            (QStringList{u"navigate_to.gif"_s, u"show_map.gif"_s, u"plan_via.gif"_s, u"add_favorite.gif"_s,
-                u"set_volume.gif"_s, u"Page.gif"_s}));
+        QCOMPARE(setup.shown(), (QStringList{u"navigate_to.gif"_s, u"show_map.gif"_s, u"plan_via.gif"_s,
+                                             u"add_favorite.gif"_s, u"set_volume.gif"_s, u"Page.gif"_s}));
         QCOMPARE(setup.caption(0), u"Navigieren zu"_s);
         QCOMPARE(setup.caption(1), QString());
         QCOMPARE(setup.caption(5), u"Weiter"_s);
@@ -151,8 +150,8 @@ private slots:
         QCOMPARE(setup.title()->text(), u"Optionen 1"_s);
         setup.click(5);
         QCOMPARE(setup.title()->text(), u"Optionen 2"_s);
-        QCOMPARE(setup.shown(),
-            (QStringList{u"switch_nightview.gif"_s, u"set_language.gif"_s, u"Page.gif"_s, u"-"_s, u"-"_s, u"-"_s}));
+        QCOMPARE(setup.shown(), (QStringList{u"switch_nightview.gif"_s, u"set_language.gif"_s, u"Page.gif"_s, u"-"_s,
+                                             u"-"_s, u"-"_s}));
         QCOMPARE(setup.caption(0), QString());
         QCOMPARE(setup.caption(5), QString());
         QCOMPARE(setup.preview()->previewPage(), 0);
@@ -205,11 +204,12 @@ private slots:
         // No page.gif, and the last file is another command's.
         state.buttonFiles.setEntries({u"show_map.gif"_s, u"plan_via.gif"_s, u"switch_nightview.gif"_s});
         state.recordList.setEntries({u"x"_s, u"MENUPAGE|TASK_PAGE1|A 1|"_s, u"MENUITEM|TASK_SHOW_MAP|"_s,
-            u"MENUITEM|TASK_UNKNOWN|"_s, u"MENUITEM|TASK_PLAN_VIA|"_s, u"MENUITEM"_s, u"MENUITEM|TASK_PAGE2|"_s,
-            u"MENUPAGE|TASK_PAGE2|B 2|"_s, u"MENUITEM|TASK_PLAN_VIA|"_s});
+                                     u"MENUITEM|TASK_UNKNOWN|"_s, u"MENUITEM|TASK_PLAN_VIA|"_s, u"MENUITEM"_s,
+                                     u"MENUITEM|TASK_PAGE2|"_s, u"MENUPAGE|TASK_PAGE2|B 2|"_s,
+                                     u"MENUITEM|TASK_PLAN_VIA|"_s});
         setup.showPreview();
         QCOMPARE(setup.shown(),
-            (QStringList{u"template"_s, u"template"_s, u"plan_via.gif"_s, u"template"_s, u"template"_s, u"-"_s}));
+                 (QStringList{u"template"_s, u"template"_s, u"plan_via.gif"_s, u"template"_s, u"template"_s, u"-"_s}));
         // A command without a button file of its own names itself.
         QCOMPARE(setup.caption(1), u"UNKNOWN"_s);
         QCOMPARE(setup.image(1)->toolTip(), u"UNKNOWN"_s);

@@ -29,8 +29,15 @@ std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest &request)
 
 std::optional<QString> ScriptedDialogs::file(Kind kind, const FileRequest &request)
 {
-    shown.append({kind, {}, request.title, Icon::None, Buttons::Ok, request.filter, request.filterIndex,
-        QDir::currentPath(), request.proposedPath});
+    shown.append({kind,
+                  {},
+                  request.title,
+                  Icon::None,
+                  Buttons::Ok,
+                  request.filter,
+                  request.filterIndex,
+                  QDir::currentPath(),
+                  request.proposedPath});
     if (m_files.isEmpty()) {
         ++unexpected;
         return std::nullopt;

@@ -16,14 +16,14 @@ public:
     struct Shown
     {
         Kind kind;
-        QString text; // message text; empty for file dialogs
+        QString text;  // message text; empty for file dialogs
         QString title; // as the caller gave it (empty = application title)
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         QString filter;
         int filterIndex = 0;
         QString currentDirectory; // the current directory when a file dialog opened
-        QString proposedPath; // the file a save dialog proposed; empty = none
+        QString proposedPath;     // the file a save dialog proposed; empty = none
     };
 
     Answer message(const QString &text, Icon icon, Buttons buttons, const QString &title = {}) override;

@@ -9,6 +9,6 @@ namespace ProgramPictures {
 // `size` so the desktop's larger icon stays sharp.
 QImage icon(int size = 32);
 QImage templateButton(); // 80 x 50: the picture every new button starts with
-QImage arrow(bool up); // 32 x 32: the pictures of the move buttons
+QImage arrow(bool up);   // 32 x 32: the pictures of the move buttons
 
 } // namespace ProgramPictures

@@ -25,8 +25,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The two pages of "Optionen": the commands of page 1, then those of page 2.
-const QStringList FirstPage
-    = {u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s};
+const QStringList FirstPage = {u"navigate_to"_s,  u"show_map"_s,   u"plan_via"_s,
+                               u"add_favorite"_s, u"set_volume"_s, u"page"_s};
 const QStringList SecondPage = {u"switch_nightview"_s, u"set_language"_s};
 
 // Three batches of buttons walked 0 1 2 1 0: four steps reach any of them.
@@ -62,7 +62,7 @@ ScreenshotTour::~ScreenshotTour()
 bool ScreenshotTour::run()
 {
     return prepareWorkingFolder() && chooseAndLoadButtons() && composeMenu() && showFirstBatch() && previewMenu()
-        && showHelpWindows();
+           && showHelpWindows();
 }
 
 bool ScreenshotTour::fail(const QString &reason)
@@ -107,8 +107,8 @@ bool ScreenshotTour::prepareWorkingFolder()
 
     m_window = std::make_unique<MainWindow>(m_dialogs);
     m_window->adjustSize();
-    m_window->setGeometry(QStyle::alignedRect(
-        Qt::LeftToRight, Qt::AlignCenter, m_window->size(), m_window->screen()->availableGeometry()));
+    m_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_window->size(),
+                                              m_window->screen()->availableGeometry()));
     m_window->show();
     return shown(m_window.get()) || fail(u"the main window did not show"_s);
 }
