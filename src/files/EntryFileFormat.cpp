@@ -2,6 +2,8 @@
 
 #include "files/Windows1252Codec.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 namespace {
@@ -63,6 +65,15 @@ qsizetype utf8SequenceLength(const unsigned char *data, qsizetype available)
     return length;
 }
 
+qsizetype firstLineBreakOrNull(QStringView entry)
+{
+    for (qsizetype at = 0; at < entry.size(); ++at) {
+        if (entry[at] == u'\n' || entry[at] == u'\0')
+            return at;
+    }
+    return -1;
+}
+
 } // namespace
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
@@ -86,8 +97,16 @@ QStringList EntryFileFormat::entries(QByteArrayView bytes)
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
 {
-    if (startsWithByteOrderMark(bytes))
-        return QString::fromUtf8(bytes.sliced(3));
+    if (startsWithByteOrderMark(bytes)) {
+        // The mark promises UTF-8; bytes that break the promise still read
+        // as Windows-1252 instead of turning into replacement characters.
+        const QByteArrayView rest = bytes.sliced(3);
+        if (!isValidUtf8(rest))
+            return Windows1252Codec::decode(rest);
+        // A second mark is text: QString::fromUtf8 would drop it as well.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(rest);
+    }
     if (isValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return Windows1252Codec::decode(bytes);
@@ -106,11 +125,14 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
     for (qsizetype row = 0; row < entries.size(); ++row) {
         const QString &entry = entries.at(row);
         const qsizetype written = Windows1252Codec::encodeInto(entry, out);
-        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr) {
-            // A line break anywhere is what is named, even behind a
-            // character the code page lacks.
-            const qsizetype lineBreak = entry.indexOf(u'\n');
-            const qsizetype at = lineBreak >= 0 ? lineBreak : written;
+        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr
+            || std::memchr(out, '\0', std::size_t(written)) != nullptr) {
+            // A line break or a null character anywhere is what is named,
+            // even behind a character the code page lacks: the one would
+            // split the entry, the other make a file that the reader refuses
+            // as not being text.
+            const qsizetype breaking = firstLineBreakOrNull(entry);
+            const qsizetype at = breaking >= 0 ? breaking : written;
             const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
             result.unsavableEntry = int(row);
             result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);

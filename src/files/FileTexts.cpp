@@ -31,6 +31,8 @@ QString FileTexts::unsavableEntry(int line, const QString &entry, const QString 
     QString reason;
     if (character == u"\n"_s) {
         reason = u"enthält einen Zeilenumbruch; jeder Eintrag muss in einer Zeile der Datei stehen."_s;
+    } else if (character == QString(QChar(u'\0'))) {
+        reason = u"enthält ein Nullzeichen (U+0000); eine Datei damit ließe sich nicht wieder öffnen."_s;
     } else {
         const uint codePoint = character.toUcs4().value(0);
         const QString hex = QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');

@@ -1,3 +1,4 @@
+#include "GifBytes.h"
 #include "library/ButtonPicture.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
@@ -37,10 +38,8 @@ struct Setup
     {
         QDir().mkpath(buttonFolder);
         for (int index = 0; index < Buttons.size(); ++index) {
-            // PNG data under a .gif name: the reader goes by the content.
-            QImage picture(80, 50, QImage::Format_RGB32);
-            picture.fill(QColor(20 * (index + 1), 0, 0));
-            picture.save(buttonFolder + Buttons.at(index), "PNG");
+            const quint32 red = quint32(20 * (index + 1)) << 16;
+            folder.write(u"buttons/"_s + Buttons.at(index), GifBytes::filled(QSize(80, 50), red));
         }
         ProgramState &state = window.state();
         state.buttonFolder = buttonFolder;
