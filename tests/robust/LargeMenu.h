@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 // The two large menus the save fault test writes over each other: different
@@ -9,22 +8,13 @@ namespace LargeMenu {
 
 inline QStringList make(QChar variant, int records)
 {
-    QStringList list;
-    list.reserve(records + 1);
-    list << QStringLiteral("MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|");
+    QStringList list{QStringLiteral("MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|")};
     for (int record = 1; record <= records; ++record)
         list << QStringLiteral("MENUITEM|TASK_%1_%2|").arg(variant).arg(record, 6, 10, QChar(u'0'));
     return list;
 }
 
-inline QStringList first()
-{
-    return make(u'A', 80000);
-}
-
-inline QStringList second()
-{
-    return make(u'B', 90000);
-}
+inline const QStringList First = make(u'A', 80000);
+inline const QStringList Second = make(u'B', 90000);
 
 } // namespace LargeMenu

@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     if (argc != 2)
         return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
-    const QStringList menus[] = {LargeMenu::second(), LargeMenu::first()};
+    const QStringList menus[] = {LargeMenu::Second, LargeMenu::First};
 
     ProgramState state;
     ScriptedDialogs dialogs;

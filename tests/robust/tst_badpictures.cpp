@@ -1,22 +1,16 @@
 // Broken, foreign and absurd button pictures: each shows the template
-// picture, in the loader and in the preview, without a crash and without
-// allocating what a header merely claims.
+// picture, in the loader, the button field and the preview, without a crash
+// and without allocating what a header merely claims.
 
+#include "Desk.h"
 #include "GifBytes.h"
 #include "library/ButtonPicture.h"
-#include "library/LibraryController.h"
 #include "model/MenuRecords.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
-#include "ScriptedDialogs.h"
-#include "shell/MainWindow.h"
-#include "TestFolder.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
@@ -39,11 +33,11 @@ QByteArray pngBytes()
     return bytes;
 }
 
-// The bad pictures by file name; x.gif is a folder.
-QList<std::pair<QString, QByteArray>> badPictures()
+// Writes the bad pictures into `subfolder` and returns their names; x.gif is a folder.
+QStringList writeBadPictures(const TestFolder &folder, const QString &subfolder)
 {
     const QByteArray good = GifBytes::filled(ButtonSize, 0xff0000);
-    return {
+    const QList<std::pair<QString, QByteArray>> pictures = {
         {u"empty.gif"_s, QByteArray()},
         {u"cut.gif"_s, good.left(good.size() / 2)},
         {u"no_trailer.gif"_s, good.chopped(1)},
@@ -52,18 +46,13 @@ QList<std::pair<QString, QByteArray>> badPictures()
         {u"huge_both.gif"_s, GifBytes::picture(QSize(65535, 65535), QSize(65535, 65535), 100)},
         {u"png.gif"_s, pngBytes()},
     };
-}
-
-QStringList writeBadPictures(const TestFolder &folder, const QString &subfolder)
-{
     QStringList names;
-    for (const auto &[name, bytes] : badPictures()) {
+    for (const auto &[name, bytes] : pictures) {
         folder.write(subfolder + name, bytes);
         names << name;
     }
     QDir(folder.path()).mkpath(subfolder + u"x.gif"_s);
-    names << u"x.gif"_s;
-    return names;
+    return names << u"x.gif"_s;
 }
 
 long peakMemoryKilobytes()
@@ -89,39 +78,32 @@ private slots:
         TestFolder folder;
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
         QVERIFY(!templateImage.isNull());
-
+        const QStringList names = writeBadPictures(folder, {}) << u"gone.gif"_s;
         const long before = peakMemoryKilobytes();
-        for (const QString &name : writeBadPictures(folder, {})) {
-            const QPixmap picture = ButtonPicture::load(folder.filePath(name));
-            QVERIFY2(picture.toImage() == templateImage, qPrintable(name));
-        }
+        for (const QString &name : names)
+            QVERIFY2(ButtonPicture::load(folder.filePath(name)).toImage() == templateImage, qPrintable(name));
         // A picture of 65535 x 65535 would take 16 GiB; what the loader
         // holds at most is a few megabytes.
         QVERIFY(peakMemoryKilobytes() - before < 64 * 1024);
-        QVERIFY(ButtonPicture::load(folder.filePath(u"gone.gif"_s)).toImage() == templateImage);
 
         // A whole GIF still loads as itself.
-        const QString good = folder.write(u"good.gif"_s, GifBytes::filled(ButtonSize, 0x00ff00));
-        const QImage loaded = ButtonPicture::load(good).toImage();
+        const QImage loaded =
+            ButtonPicture::load(folder.write(u"good.gif"_s, GifBytes::filled(ButtonSize, 0x00ff00))).toImage();
         QCOMPARE(loaded.size(), ButtonSize);
         QCOMPARE(loaded.pixelColor(40, 25), QColor(Qt::green));
     }
 
     void buttonFieldShowsTheTemplate()
     {
-        TestFolder folder;
-        ScriptedDialogs dialogs;
-        MainWindow window(dialogs);
-        QStringList names = writeBadPictures(folder, u"buttons/"_s);
-        folder.write(u"buttons/good.gif"_s, GifBytes::filled(ButtonSize, 0x0000ff));
-        names << u"good.gif"_s;
-        window.state().buttonFolder = folder.filePath(u"buttons"_s) + u'/';
-        window.library()->acceptButtonFiles(names);
-        QTest::mouseClick(window.findChild<QPushButton *>(u"cmdQDButton_2"_s), Qt::LeftButton);
-
+        Desk desk;
+        const QStringList names = writeBadPictures(desk.folder, u"buttons/"_s) << u"good.gif"_s;
+        desk.folder.write(u"buttons/good.gif"_s, GifBytes::filled(ButtonSize, 0x0000ff));
+        desk.state.buttonFolder = desk.folder.filePath(u"buttons"_s) + u'/';
+        desk.window.library()->acceptButtonFiles(names);
+        desk.builder(2);
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
         for (int member = 1; member <= names.size(); ++member) {
-            const QLabel *image = window.findChild<QLabel *>(u"imgQDMenu_%1"_s.arg(member));
+            const QLabel *image = desk.child<QLabel>(u"imgQDMenu_%1"_s.arg(member));
             QVERIFY(image && !image->isHidden());
             const QImage shown = image->pixmap().toImage();
             if (names.at(member - 1) == u"good.gif")
@@ -129,18 +111,15 @@ private slots:
             else
                 QVERIFY2(shown == templateImage, qPrintable(names.at(member - 1)));
         }
-        QVERIFY(dialogs.shown.isEmpty());
+        QVERIFY(desk.dialogs.shown.isEmpty());
     }
 
     void previewShowsTheTemplate()
     {
-        TestFolder folder;
-        ScriptedDialogs dialogs;
-        MainWindow window(dialogs);
-        const QStringList names = writeBadPictures(folder, u"buttons/"_s);
-        ProgramState &state = window.state();
-        state.buttonFolder = folder.filePath(u"buttons"_s) + u'/';
-        state.buttonFiles.setEntries(names);
+        Desk desk;
+        const QStringList names = writeBadPictures(desk.folder, u"buttons/"_s);
+        desk.state.buttonFolder = desk.folder.filePath(u"buttons"_s) + u'/';
+        desk.state.buttonFiles.setEntries(names);
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
 
         // Six places a page: the first six pictures, then the rest.
@@ -148,10 +127,9 @@ private slots:
             QStringList records = {MenuRecords::blockLine(), MenuRecords::pageHeader(u"1"_s, u"Kaputt"_s)};
             for (const QString &name : page)
                 records << MenuRecords::itemForButton(QString(name).chopped(4), u"2"_s);
-            state.recordList.setEntries(records);
-            QTest::mouseClick(window.findChild<QPushButton *>(u"cmdQDButton_9"_s), Qt::LeftButton);
-
-            const PreviewWindow *preview = window.preview()->previewWindow();
+            desk.state.recordList.setEntries(records);
+            desk.builder(9);
+            const PreviewWindow *preview = desk.window.preview()->previewWindow();
             QVERIFY(preview);
             for (int place = 0; place < page.size(); ++place) {
                 const QLabel *image = preview->findChild<QLabel *>(u"imgMen_%1"_s.arg(place));
@@ -159,9 +137,9 @@ private slots:
                 QVERIFY2(image->pixmap().toImage() == templateImage, qPrintable(page.at(place)));
                 QCOMPARE(image->toolTip(), QString(page.at(place)).chopped(4));
             }
-            window.preview()->closePreview();
+            desk.window.preview()->closePreview();
         }
-        QVERIFY(dialogs.shown.isEmpty());
+        QVERIFY(desk.dialogs.shown.isEmpty());
     }
 };
 

@@ -2,22 +2,20 @@
 // exactly as it was: random lists from a fixed seed, through the real save
 // and open procedures and a real file.
 
-#include "files/EntryFileFormat.h"
+#include "FileBytes.h"
 #include "files/FileTexts.h"
 #include "files/OpenProcedure.h"
 #include "files/SaveProcedure.h"
 #include "files/Windows1252Codec.h"
 #include "ScriptedDialogs.h"
+#include "TestFolder.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 // Every character of the code page that an entry can hold: all but the
 // line break and the null character.
@@ -66,19 +64,6 @@ QString randomUnicode(QRandomGenerator &random, int length)
     return text;
 }
 
-bool isAscii(const QByteArray &bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
-}
-
-// Saved bytes that are at the same time valid UTF-8 beyond ASCII (or start
-// like its byte order mark) read back as UTF-8: a file cannot say which of
-// the two it is, and a text like "Ã¤" is far rarer than a UTF-8 "ä".
-bool readsBackAsWritten(const QByteArray &bytes)
-{
-    return !bytes.startsWith(ByteOrderMark) && (isAscii(bytes) || !EntryFileFormat::isValidUtf8(bytes));
-}
-
 // Thousands of saves, each ending in a flush to disk: on a memory file
 // system where the machine has one, so that the flushes cost nothing.
 QString scratchTemplate()
@@ -90,25 +75,9 @@ QString scratchTemplate()
 
 struct Files
 {
-    QString previous = QDir::currentPath();
-    QTemporaryDir folder{scratchTemplate()};
+    TestFolder folder{scratchTemplate()};
     ScriptedDialogs dialogs;
     QString path = folder.filePath(u"menu.mnu"_s);
-
-    ~Files() { QDir::setCurrent(previous); }
-
-    void write(const QByteArray &bytes) const
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
-    QByteArray read() const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     SaveProcedure::Outcome save(const QStringList &entries)
     {
@@ -140,7 +109,7 @@ private slots:
         int ambiguous = 0;
         for (int round = 0; round < 3000; ++round) {
             const QStringList list = randomList(random, characters);
-            if (!readsBackAsWritten(EntryFileFormat::encode(list).bytes)) {
+            if (!FileBytes::readsBackAsWritten(EntryFileFormat::encode(list).bytes)) {
                 ++ambiguous;
                 continue;
             }
@@ -169,14 +138,14 @@ private slots:
 
             // As another program writes it: with or without a mark, lines
             // ending in CR LF or LF alone (then no entry may end in CR).
-            QByteArray bytes = random.bounded(2) ? QByteArray(ByteOrderMark) : QByteArray();
+            QByteArray bytes = random.bounded(2) ? QByteArray(FileBytes::ByteOrderMark) : QByteArray();
             const bool crlf = random.bounded(2);
             for (QString &entry : list) {
                 if (!crlf && entry.endsWith(u'\r'))
                     entry.append(u'.');
                 bytes += entry.toUtf8() + (crlf ? "\r\n" : "\n");
             }
-            files.write(bytes);
+            files.folder.write(u"menu.mnu"_s, bytes);
             const std::optional<QStringList> opened = files.open();
             QVERIFY(opened);
             QCOMPARE(*opened, list);
@@ -191,12 +160,12 @@ private slots:
                 const SaveProcedure::Outcome outcome =
                     SaveProcedure(files.dialogs).run({list, true, FileTexts::menuFilter(), {}});
                 QCOMPARE(outcome, SaveProcedure::Outcome::Refused);
-                QCOMPARE(files.read(), bytes);
+                QCOMPARE(files.folder.read(u"menu.mnu"_s), bytes);
                 continue;
             }
             const SaveProcedure::Outcome outcome = files.save(list);
             QCOMPARE(outcome, SaveProcedure::Outcome::Saved);
-            if (readsBackAsWritten(files.read()))
+            if (FileBytes::readsBackAsWritten(files.folder.read(u"menu.mnu"_s)))
                 QCOMPARE(*files.open(), list);
         }
     }

@@ -3,19 +3,13 @@
 
 #include "FuzzSupport.h"
 
-#include "files/EntryFileFormat.h"
-#include "files/Windows1252Codec.h"
+#include "FileBytes.h"
 
-#include <algorithm>
+using FileBytes::ByteOrderMark;
+using FileBytes::isAscii;
+using FileBytes::readsBackAsWritten;
 
 namespace {
-
-constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
-
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) < 0x80; });
-}
 
 QByteArrayView withoutMark(QByteArrayView bytes)
 {
@@ -31,14 +25,6 @@ bool readsAsWindows1252(QByteArrayView bytes)
     if (!EntryFileFormat::isValidUtf8(body))
         return true;
     return body.size() == bytes.size() && isAscii(body);
-}
-
-// Bytes the writer made that read back as what was written: not valid UTF-8
-// beyond ASCII, and not starting like a byte order mark (a first entry that
-// begins with "\u00ef\u00bb\u00bf").
-bool readsBackAsWritten(QByteArrayView bytes)
-{
-    return !bytes.startsWith(ByteOrderMark) && (isAscii(bytes) || !EntryFileFormat::isValidUtf8(bytes));
 }
 
 // Every line break written as CR LF, the last line included.
