@@ -1,12 +1,19 @@
 # make run   – install what is missing, build, start the program
 # make test  – install what is missing, build, run every test headless
 #             (the end-to-end test runs on a real X server under Xvfb)
+# make test-sanitize – the same tests built with ASan and UBSan (build-sanitize)
+# make fuzz  – build the libFuzzer harnesses with clang and run each for
+#              FUZZ_SECONDS (60 by default); FUZZERS=name… picks some
 # make package – a Debian package: apt-get install ./build/qd5tastwerk_*.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS ?=
 
-.PHONY: setup configure build run test bench package lint format artwork screenshots clean
+.PHONY: setup configure build run test test-sanitize fuzz bench package lint format artwork screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +35,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+test-sanitize:
+	$(MAKE) test BUILD=$(SANITIZE_BUILD) CMAKE_FLAGS="$(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTASTWERK_SANITIZE=ON"
+
+fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 -DTASTWERK_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZERS)
 # Times every hot path against its floor; the table goes to
 # docs/performance.md.
 bench: configure

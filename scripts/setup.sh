@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   dpkg-dev
   clang-format clang-tidy cppcheck
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -10,7 +10,7 @@ class EntryFile
 public:
     // A menu file of a million records is some 30 MB; far larger files are
     // no menu files, and reading them would only tie up memory.
-    static constexpr qint64 MaximumSize = 40 * 1024 * 1024;
+    static constexpr qint64 MaximumSize = qint64{40} * 1024 * 1024;
 
     enum class Status { Ok, CannotRead, NotText, TooLarge };
 

@@ -2,6 +2,8 @@
 
 #include "files/Windows1252Codec.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 namespace {
@@ -29,6 +31,49 @@ qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
     return from;
 }
 
+// The length of the well-formed UTF-8 sequence that starts with a non-ASCII
+// byte at `data`, or 0 when it is not one.
+qsizetype utf8SequenceLength(const unsigned char *data, qsizetype available)
+{
+    const unsigned char lead = data[0];
+    qsizetype length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong forms
+        else if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (length > available || data[1] < low || data[1] > high)
+        return 0;
+    for (qsizetype k = 2; k < length; ++k) {
+        if (data[k] < 0x80 || data[k] > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+qsizetype firstLineBreakOrNull(QStringView entry)
+{
+    for (qsizetype at = 0; at < entry.size(); ++at) {
+        if (entry[at] == u'\n' || entry[at] == u'\0')
+            return at;
+    }
+    return -1;
+}
+
 } // namespace
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
@@ -52,8 +97,16 @@ QStringList EntryFileFormat::entries(QByteArrayView bytes)
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
 {
-    if (startsWithByteOrderMark(bytes))
-        return QString::fromUtf8(bytes.sliced(3));
+    if (startsWithByteOrderMark(bytes)) {
+        // The mark promises UTF-8; bytes that break the promise still read
+        // as Windows-1252 instead of turning into replacement characters.
+        const QByteArrayView rest = bytes.sliced(3);
+        if (!isValidUtf8(rest))
+            return Windows1252Codec::decode(rest);
+        // A second mark is text: QString::fromUtf8 would drop it as well.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(rest);
+    }
     if (isValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return Windows1252Codec::decode(bytes);
@@ -72,11 +125,14 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
     for (qsizetype row = 0; row < entries.size(); ++row) {
         const QString &entry = entries.at(row);
         const qsizetype written = Windows1252Codec::encodeInto(entry, out);
-        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr) {
-            // A line break anywhere is what is named, even behind a
-            // character the code page lacks.
-            const qsizetype lineBreak = entry.indexOf(u'\n');
-            const qsizetype at = lineBreak >= 0 ? lineBreak : written;
+        if (written < entry.size() || std::memchr(out, '\n', std::size_t(written)) != nullptr
+            || std::memchr(out, '\0', std::size_t(written)) != nullptr) {
+            // A line break or a null character anywhere is what is named,
+            // even behind a character the code page lacks: the one would
+            // split the entry, the other make a file that the reader refuses
+            // as not being text.
+            const qsizetype breaking = firstLineBreakOrNull(entry);
+            const qsizetype at = breaking >= 0 ? breaking : written;
             const bool pair = entry.at(at).isHighSurrogate() && at + 1 < entry.size();
             result.unsavableEntry = int(row);
             result.unsavableCharacter = entry.mid(at, pair ? 2 : 1);
@@ -96,33 +152,9 @@ bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while ((i = skipAscii(data, size, i)) < size) {
-        const unsigned char lead = data[i];
-        int length;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0; // no overlong forms
-            else if (lead == 0xED)
-                high = 0x9F; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F; // nothing above U+10FFFF
-        } else {
+        const qsizetype length = utf8SequenceLength(data + i, size - i);
+        if (length == 0)
             return false;
-        }
-        if (i + length > size || data[i + 1] < low || data[i + 1] > high)
-            return false;
-        for (int k = 2; k < length; ++k) {
-            if (data[i + k] < 0x80 || data[i + k] > 0xBF)
-                return false;
-        }
         i += length;
     }
     return true;

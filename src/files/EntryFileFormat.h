@@ -18,7 +18,8 @@ public:
     {
         QByteArray bytes;
         // The first entry that cannot be written, -1 when all can, and the
-        // character that stops it ("\n" for a line break inside the entry).
+        // character that stops it ("\n" for a line break inside the entry,
+        // "\0" for a null character, which no text file holds).
         int unsavableEntry = -1;
         QString unsavableCharacter;
 

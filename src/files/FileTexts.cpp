@@ -22,7 +22,7 @@ QString FileTexts::fileTooLarge(qint64 size, qint64 limit)
 {
     return readError()
            + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
-               megabytes(size), QString::number(limit / (1024 * 1024)));
+               megabytes(size), QString::number(limit / (qint64{1024} * 1024)));
 }
 
 QString FileTexts::unsavableEntry(int line, const QString &entry, const QString &character)
@@ -31,6 +31,8 @@ QString FileTexts::unsavableEntry(int line, const QString &entry, const QString 
     QString reason;
     if (character == u"\n"_s) {
         reason = u"enthält einen Zeilenumbruch; jeder Eintrag muss in einer Zeile der Datei stehen."_s;
+    } else if (character == QString(QChar(u'\0'))) {
+        reason = u"enthält ein Nullzeichen (U+0000); eine Datei damit ließe sich nicht wieder öffnen."_s;
     } else {
         const uint codePoint = character.toUcs4().value(0);
         const QString hex = QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');

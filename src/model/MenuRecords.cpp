@@ -36,7 +36,9 @@ QString buttonTooltip(int buttonNumber, const QString &commandName)
 
 QString commandFromTooltip(const QString &tooltip)
 {
-    return tooltip.mid(4);
+    // Three digits up to button 999, more beyond: the name follows the first blank.
+    const qsizetype blank = tooltip.indexOf(u' ');
+    return blank < 0 ? QString() : tooltip.mid(blank + 1);
 }
 
 } // namespace MenuRecords

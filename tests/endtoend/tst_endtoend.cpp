@@ -1,4 +1,3 @@
-#include "../preview/WorkedExample.h"
 #include "library/FileListWindow.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
@@ -8,6 +7,7 @@
 #include "shell/ClickableImage.h"
 #include "shell/EntryListBox.h"
 #include "shell/MainWindow.h"
+#include "TestData.h"
 #include "TestFolder.h"
 
 #include <QGuiApplication>
@@ -47,11 +47,9 @@ private:
 
     static QAction *findAction(const QList<QAction *> &actions, const QString &text)
     {
-        for (QAction *action : actions) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
+        const auto found =
+            std::find_if(actions.cbegin(), actions.cend(), [&](QAction *a) { return a->text() == text; });
+        return found == actions.cend() ? nullptr : *found;
     }
 
     void clickBuilder(int index)
@@ -82,6 +80,8 @@ private:
         QTest::mouseClick(image, Qt::LeftButton);
     }
 
+    static QImage rgb(const QPixmap &picture) { return rgb(picture.toImage()); }
+    static QImage rgb(const QImage &picture) { return picture.convertToFormat(QImage::Format_RGB32); }
     QStringList records() const { return m_window->state().recordList.entries(); }
     PreviewWindow *preview() const { return m_window->preview()->previewWindow(); }
     QString previewTitle() const { return preview()->findChild<QLabel *>(u"lblMenu"_s)->text(); }
@@ -97,7 +97,7 @@ private slots:
     {
         QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
         m_folder = std::make_unique<TestFolder>();
-        const QDir source(qEnvironmentVariable("TASTWERK_SOURCE_DIR") + u"/data/buttons"_s);
+        const QDir source(TestData::sourcePath(u"data/buttons"_s));
         QDir().mkpath(u"buttons"_s);
         m_buttonFolder = m_folder->filePath(u"buttons"_s);
         for (const QString &name : source.entryList(QDir::Files))
@@ -142,21 +142,12 @@ private slots:
     void firstBatchShowsPicturesAndCaptions()
     {
         clickBuilder(2);
-        const QList<ClickableImage *> shown = [this] {
-            QList<ClickableImage *> images;
-            for (ClickableImage *image : m_window->buttonArea()->findChildren<ClickableImage *>()) {
-                if (image->isVisible())
-                    images << image;
-            }
-            return images;
-        }();
-        QCOMPARE(shown.size(), 25);
+        const QList<ClickableImage *> images = m_window->buttonArea()->findChildren<ClickableImage *>();
+        QCOMPARE(std::count_if(images.cbegin(), images.cend(), [](QWidget *image) { return image->isVisible(); }), 25);
         ClickableImage *about = shownButton(u"about"_s);
         QVERIFY(about);
         QCOMPARE(about->toolTip(), u"001 about"_s);
-        const QImage drawn(m_buttonFolder + u"/about.gif"_s);
-        QCOMPARE(about->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 drawn.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(rgb(about->pixmap()), rgb(QImage(m_buttonFolder + u"/about.gif"_s)));
         QCOMPARE(m_window->buttonArea()->findChild<QLabel *>(u"lblQDMenu_1"_s)->text(), u"Version anzeigen"_s);
     }
 
@@ -178,7 +169,7 @@ private slots:
         clickButton(u"set_language"_s);
         clickBuilder(6);
 
-        QCOMPARE(records(), WorkedExample);
+        QCOMPARE(records(), TestData::WorkedExample);
         QCOMPARE(m_window->pageField()->text(), u"1"_s);
         QCOMPARE(m_dialogs.unexpected, 0);
     }
@@ -190,11 +181,7 @@ private slots:
         chooseMenu(u"&Datei"_s, u"&Speichern"_s);
         QCOMPARE(m_dialogs.shown.constLast().kind, ScriptedDialogs::Kind::SaveFile);
 
-        QByteArray expected;
-        for (const QString &record : WorkedExample)
-            expected += record.toLatin1() + "\r\n";
-        QCOMPARE(m_folder->read(u"Optionen.mnu"_s), expected);
-        QCOMPARE(expected.count("\r\n"), 12);
+        QCOMPARE(m_folder->read(u"Optionen.mnu"_s), TestData::WorkedExample.join(u"\r\n"_s).toLatin1() + "\r\n");
     }
 
     void openReadsItBack()
@@ -207,7 +194,7 @@ private slots:
         m_dialogs.chooseFile(m_folder->filePath(u"Optionen.mnu"_s));
         chooseMenu(u"&Datei"_s, u"&Öffnen"_s);
         QCOMPARE(m_dialogs.shown.constLast().kind, ScriptedDialogs::Kind::OpenFile);
-        QCOMPARE(records(), WorkedExample);
+        QCOMPARE(records(), TestData::WorkedExample);
         QVERIFY(m_dialogs.allAnswersUsed());
     }
 
@@ -218,9 +205,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(preview()));
         QCOMPARE(preview()->windowTitle(), u"Quonda Menu"_s);
         QCOMPARE(previewTitle(), u"Optionen 1"_s);
-        const QImage navigateTo(m_buttonFolder + u"/navigate_to.gif"_s);
-        QCOMPARE(place(0)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 navigateTo.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(rgb(place(0)->pixmap()), rgb(QImage(m_buttonFolder + u"/navigate_to.gif"_s)));
         for (int index = 0; index < 6; ++index)
             QVERIFY(place(index)->isVisible());
 

@@ -3,8 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestFolder::TestFolder()
+TestFolder::TestFolder(const QString &templatePath)
     : m_previous(QDir::currentPath())
+    , m_dir(templatePath.isEmpty() ? QDir::tempPath() + QStringLiteral("/tastwerk-test-XXXXXX") : templatePath)
 {
     QDir::setCurrent(m_dir.path());
 }

@@ -8,7 +8,8 @@
 class TestFolder
 {
 public:
-    TestFolder();
+    // `templatePath` as QTemporaryDir takes it; empty: in the system's temporary folder.
+    explicit TestFolder(const QString &templatePath = {});
     ~TestFolder();
     TestFolder(const TestFolder &) = delete;
     TestFolder &operator=(const TestFolder &) = delete;

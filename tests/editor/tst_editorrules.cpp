@@ -1,0 +1,105 @@
+#include "editor/RecordMover.h"
+#include "editor/RememberedEntry.h"
+#include "editor/ReturnLogic.h"
+#include "model/EntryListModel.h"
+#include "TestData.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Action = ReturnLogic::Action;
+using Result = RecordMover::Result;
+
+// What Return and the move buttons do to a list, and which entry each list remembers.
+class TestEditorRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void returnAddsChangesAndDeletes()
+    {
+        EntryListModel list;
+        QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(ReturnLogic::apply(list, 0, QString()).action, Action::Added); // past the end: appends
+        list.setEntries({u"a"_s, u"b"_s, u"c"_s});
+        auto outcome = ReturnLogic::apply(list, -1, u"d"_s);
+        QCOMPARE(outcome.action, Action::Added);
+        QCOMPARE(outcome.row, 3);
+        QCOMPARE(outcome.editText, QString());
+        outcome = ReturnLogic::apply(list, 1, u"B|x,y"_s);
+        QCOMPARE(outcome.action, Action::Changed);
+        QCOMPARE(outcome.editText, u"B|x,y"_s);
+        QCOMPARE(ReturnLogic::apply(list, 2, u"  "_s).action, Action::Changed);
+        outcome = ReturnLogic::apply(list, 0, QString());
+        QCOMPARE(outcome.action, Action::Deleted);
+        QCOMPARE(outcome.row, 0);
+        QCOMPARE(list.entries(), (QStringList{u"B|x,y"_s, u"  "_s, u"d"_s}));
+    }
+
+    void rememberedEntryFollowsItsList()
+    {
+        EntryListModel list;
+        RememberedEntry remembered(list);
+        list.setEntries({u"a"_s, u"b"_s, u"c"_s});
+        remembered.remember(3);
+        QCOMPARE(remembered.row(), -1);
+        remembered.remember(1);
+        list.append(u"d"_s);
+        QCOMPARE(remembered.row(), 1);
+        list.insert(0, u"z"_s);
+        QCOMPARE(remembered.row(), 2);
+        list.remove(2);
+        QCOMPARE(remembered.row(), -1);
+        // Opening, reloading or clearing a list forgets what was clicked in it.
+        remembered.remember(1);
+        list.setEntries({u"x"_s, u"y"_s});
+        QCOMPARE(remembered.row(), -1);
+        remembered.remember(0);
+        list.clear();
+        QCOMPARE(remembered.row(), -1);
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("row"); // -1: refused, -2: nothing selected
+        QTest::newRow("entry 10 up by ten") << 15 << 10 << -10 << 0;
+        QTest::newRow("entry 9 up by ten") << 15 << 9 << -10 << -1;
+        QTest::newRow("first up by one") << 15 << 0 << -1 << -1;
+        QTest::newRow("second up by one") << 15 << 1 << -1 << 0;
+        QTest::newRow("n-11 down by ten") << 15 << 4 << 10 << 14;
+        QTest::newRow("n-10 down by ten") << 15 << 5 << 10 << -1;
+        QTest::newRow("n-2 down by one") << 15 << 13 << 1 << 14;
+        QTest::newRow("last down by one") << 15 << 14 << 1 << -1;
+        QTest::newRow("one entry up 10") << 1 << 0 << -10 << -1;
+        QTest::newRow("nothing selected") << 15 << -1 << 1 << -2;
+        QTest::newRow("empty list") << 0 << -1 << -1 << -2;
+    }
+
+    void moves()
+    {
+        QFETCH(int, count);
+        QFETCH(int, selected);
+        QFETCH(int, step);
+        QFETCH(int, row);
+        EntryListModel list;
+        QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        list.setEntries(TestData::numbered(count));
+        // The edit field's text takes the entry's place.
+        const auto outcome = RecordMover::move(list, selected, step, u"typed"_s);
+        QCOMPARE(outcome.result, row >= 0 ? Result::Moved : row == -1 ? Result::Refused : Result::NoSelection);
+        QCOMPARE(outcome.row, std::max(row, -1));
+        QStringList expected = TestData::numbered(count);
+        if (row >= 0) {
+            expected.removeAt(selected);
+            expected.insert(row, u"typed"_s);
+        }
+        QCOMPARE(list.entries(), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEditorRules)
+#include "tst_editorrules.moc"

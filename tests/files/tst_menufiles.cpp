@@ -1,0 +1,115 @@
+#include "files/EntryFile.h"
+#include "files/EntryFileFormat.h"
+#include "files/Windows1252Codec.h"
+#include "TestData.h"
+#include "TestFolder.h"
+
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+using Status = EntryFile::Status;
+
+// Menu and vocabulary files: the code page, the bytes we write, what we read.
+class TestMenuFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesExactlyTheGoldenBytesAndReadsThemBack()
+    {
+        // The worked example, then what a hand-edited menu may hold.
+        const QStringList entries = TestData::WorkedExample + QStringList{u"MENUPAGE|TASK_PAGE3|Karte, Route 3|"_s,
+                                                                          u"\"in Anführung\", danach"_s,
+                                                                          u"   drei Blanks vorn"_s,
+                                                                          QString(),
+                                                                          u"Größe: 5 €, „Zitat“ – Ende…"_s,
+                                                                          u"Blanks hinten   "_s,
+                                                                          u"\tTab|ÄÖÜß|"_s,
+                                                                          QString()};
+        const QByteArray bytes = TestData::sourceBytes(u"tests/files/golden/awkward.mnu"_s);
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(EntryFileFormat::encode(entries).bytes, bytes);
+        QCOMPARE(EntryFileFormat::entries(bytes), entries);
+
+        // Every byte of the code page comes back unchanged.
+        QByteArray all;
+        for (int byte = 0; byte < 256; ++byte)
+            all.append(char(byte));
+        const QString text = Windows1252Codec::decode(all);
+        QCOMPARE(text.at(0x80), QChar(0x20AC));
+        QCOMPARE(text.at(0x81), QChar(0x0081)); // undefined in the code page
+        QByteArray back("<");
+        QVERIFY(Windows1252Codec::appendEncoded(text, back));
+        QCOMPARE(back, "<" + all);
+        QVERIFY(!Windows1252Codec::appendEncoded(u"\u0080"_s, back)); // 0x80 stands for the euro sign
+    }
+
+    void readsLinesWhole_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("nothing") << QByteArray() << QStringList();
+        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{QString()};
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("LF alone") << QByteArray("a\n\nb\n") << QStringList{u"a"_s, QString(), u"b"_s};
+        QTest::newRow("CR inside stays") << QByteArray("a\rb\r\r\n") << QStringList{u"a\rb\r"_s};
+        QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xb6\xc3\x9f\x65\n") << QStringList{u"Größe"_s};
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf\xe2\x82\xac\r\n") << QStringList{u"€"_s};
+        QTest::newRow("Windows-1252") << QByteArray("Gr\xf6\xdf\x65 \x80\r\n") << QStringList{u"Größe €"_s};
+        QTest::newRow("mostly UTF-8, one stray byte") << QByteArray("\xc3\xa4 \xe4\r\n") << QStringList{u"Ã¤ ä"_s};
+        QTest::newRow("overlong UTF-8") << QByteArray("\xc0\x80") << QStringList{u"À€"_s};
+        QTest::newRow("UTF-8 surrogate") << QByteArray("\xed\xa0\x80") << QStringList{u"í\u00a0€"_s};
+    }
+
+    void readsLinesWhole()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        QCOMPARE(EntryFileFormat::entries(bytes), entries);
+    }
+
+    void namesTheFirstEntryThatCannotBeWritten()
+    {
+        QCOMPARE(EntryFileFormat::encode({u"ok"_s, u"Łódź"_s, u"ő"_s}).unsavableEntry, 1);
+        QCOMPARE(EntryFileFormat::encode({u"a😀"_s}).unsavableCharacter, u"😀"_s);
+        QCOMPARE(EntryFileFormat::encode({u"MENUITEM|TASK_Ł|"_s}).unsavableCharacter, u"Ł"_s);
+        // A line break is named even when a character the code page lacks comes first.
+        const EntryFileFormat::Encoded lineBreak = EntryFileFormat::encode({u"a"_s, u"MENUPAGE|Ł Titel\n1|"_s});
+        QVERIFY(!lineBreak.ok() && lineBreak.bytes.isEmpty());
+        QCOMPARE(lineBreak.unsavableEntry, 1);
+        QCOMPARE(lineBreak.unsavableCharacter, u"\n"_s);
+    }
+
+    void filesOnDisk()
+    {
+        TestFolder folder;
+        QVERIFY(EntryFile::write(folder.filePath(u"-rf mit Blanks.mnu"_s), "a\r\n\r\nb\r\n"));
+        QCOMPARE(EntryFile::read(u"-rf mit Blanks.mnu"_s).entries, (QStringList{u"a"_s, QString(), u"b"_s}));
+        const QByteArray longLine(1024 * 1024, 'x');
+        QCOMPARE(EntryFile::read(folder.write(u"line.mnu"_s, longLine + "\r\n")).entries.value(0).size(),
+                 longLine.size());
+
+        // A null byte makes no text file: it was once read as a menu cut short.
+        QCOMPARE(EntryFile::read(folder.write(u"nul.mnu"_s, QByteArray("MENU\0ITEM", 9))).status, Status::NotText);
+        QFile big(folder.filePath(u"big.mnu"_s));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1000 * 1000));
+        big.close();
+        QCOMPARE(EntryFile::read(big.fileName()).status, Status::TooLarge);
+        QCOMPARE(EntryFile::read(folder.filePath(u"vanished.mnu"_s)).status, Status::CannotRead);
+        QCOMPARE(EntryFile::read(folder.path()).status, Status::CannotRead);
+#ifdef Q_OS_UNIX
+        if (geteuid() != 0) { // permissions do not hold for root
+            const QString path = folder.write(u"secret.mnu"_s, "a\r\n");
+            QFile::setPermissions(path, QFileDevice::WriteOwner);
+            QCOMPARE(EntryFile::read(path).status, Status::CannotRead);
+        }
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMenuFiles)
+#include "tst_menufiles.moc"

@@ -1,0 +1,114 @@
+#include "library/BatchPlan.h"
+#include "library/ButtonFileNames.h"
+#include "library/ButtonFolderPath.h"
+#include "library/ButtonPaging.h"
+#include "library/CaptionLookup.h"
+#include "library/Drives.h"
+#include "TestData.h"
+#include "TestFolder.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using TestData::vocabularyLine;
+
+// The button library without widgets: captions, paging, what a step shows,
+// and what the folder choice makes of a folder on disk.
+class TestLibraryLogic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionsOfTheFirstExactMatchBeforeAShortLine()
+    {
+        const QStringList vocabulary = {vocabularyLine(u"  Navigate_To"_s, u"Groß"_s),
+                                        vocabularyLine(u"navigate_to"_s, u"  Navigieren zu"_s),
+                                        vocabularyLine(u"navigate_to"_s, u"zweite"_s), u"b"_s.leftJustified(25),
+                                        vocabularyLine(u"about"_s, u"Version anzeigen"_s)};
+        QCOMPARE(CaptionLookup::find(vocabulary, u"Navigate_To"), u"Groß"_s);
+        QCOMPARE(CaptionLookup::find(vocabulary, u"navigate_to"), u"  Navigieren zu"_s);
+        QCOMPARE(CaptionLookup::find(vocabulary, u"NAVIGATE_TO"), std::nullopt);
+        QCOMPARE(CaptionLookup::find(vocabulary, u"about"), std::nullopt); // behind the short line
+        const QStringList ours = TestData::vocabulary();
+        QCOMPARE(ours.size(), 74);
+        QCOMPARE(CaptionLookup::find(ours, u"set_backlight"), u"Hintergrund- beleuchtung"_s);
+        QCOMPARE(CaptionLookup::find(ours, u"page"), u"Nächste Seite"_s);
+        QVERIFY(ours.filter(u","_s).isEmpty());
+    }
+
+    void batchesBounceAtBothEnds()
+    {
+        const QList<std::pair<int, QList<int>>> cases = {{50, {0, 1, 0, 1, 0, 1, 0, 1, 0}},
+                                                         {51, {0, 1, 2, 1, 0, 1, 2, 1, 0}},
+                                                         {100, {0, 1, 2, 3, 2, 1, 0, 1, 2}},
+                                                         {25, {0}}}; // one batch is shown once
+        for (const auto &[buttons, expected] : cases) {
+            ButtonPaging paging;
+            QList<int> shown;
+            for (int i = 0; i < 9; ++i) {
+                if (paging.step(buttons))
+                    shown << paging.batch();
+            }
+            QCOMPARE(shown, expected);
+            paging.reset();
+            QVERIFY(paging.step(buttons));
+            QCOMPARE(paging.batch(), 0);
+        }
+    }
+
+    void batchPlans()
+    {
+        QStringList names;
+        for (int i = 1; i <= 60; ++i)
+            names << u"cmd%1.gif"_s.arg(i, 3, 10, QChar(u'0'));
+        const BatchPlan last = BatchPlan::make(2, 60, names, {vocabularyLine(u"cmd055"_s, u"  Fünf- eins"_s)});
+        QCOMPARE(last.members.size(), 10u);
+        const BatchPlan::Member &sixtieth = last.members.back();
+        QCOMPARE(QList<int>({sixtieth.number, sixtieth.column, sixtieth.row, last.stoppedAt}),
+                 QList<int>({60, 4, 1, 0}));
+        QCOMPARE(sixtieth.pictureFile, std::optional(u"cmd060.gif"_s));
+        QCOMPARE(sixtieth.tooltip, u"060 cmd060"_s);
+        QCOMPARE(sixtieth.caption, std::nullopt);
+        QCOMPARE(last.members.at(4).caption, std::optional(u"  Fünf- eins"_s));
+        QCOMPARE(BatchPlan::make(0, 3, names, {}).members.size(), 3u); // clipped to the members
+        QVERIFY(BatchPlan::make(1, 25, names, {}).members.empty());
+
+        // A name that is nothing but the suffix names no picture.
+        const BatchPlan suffixes = BatchPlan::make(0, 3, {u"gif"_s, u"agif"_s, u".gif"_s}, {});
+        QCOMPARE(suffixes.members.at(0).pictureFile, std::nullopt);
+        QCOMPARE(suffixes.members.at(1).pictureFile, std::optional(u"agif"_s));
+        QCOMPARE(suffixes.members.at(2).tooltip, u"003 "_s);
+
+        // Stops at the first name that is no GIF's: only placed, no picture, tooltip or caption.
+        const BatchPlan stopped = BatchPlan::make(0, 3, {u"a.gif"_s, u"ABOUT.GIF"_s, u"b.gif"_s}, {});
+        QCOMPARE(stopped.stoppedAt, 2);
+        QCOMPARE(stopped.members.size(), 2u);
+        QCOMPARE(stopped.members.back().pictureFile, std::nullopt);
+        QVERIFY(stopped.members.back().tooltip.isEmpty());
+    }
+
+    void buttonFolders()
+    {
+        TestFolder folder;
+        for (const QString &name : {u"page.gif"_s, u"about.gif"_s, u"readme.txt"_s, u"ABOUT.GIF"_s, u"Zoom.gif"_s,
+                                    u"_x.gif"_s, u"Äb.gif"_s, u".hidden.gif"_s, u"sub/inner.gif"_s})
+            folder.write(name, "x");
+        QDir(folder.path()).mkdir(u"folder.gif"_s);
+        QCOMPARE(ButtonFileNames::list(folder.path()),
+                 (QStringList{u"_x.gif"_s, u"ABOUT.GIF"_s, u"about.gif"_s, u"page.gif"_s, u"readme.txt"_s,
+                              u"Zoom.gif"_s, u"Äb.gif"_s}));
+        QCOMPARE(ButtonFileNames::commandName(u"ABOUT.GIF"_s), u"ABOUT"_s);
+
+        const QString text = QDir::toNativeSeparators(folder.path()) + QDir::separator();
+        QCOMPARE(ButtonFolderPath::fromFolder(folder.path() + u"/x/.."_s), text);
+        QCOMPARE(ButtonFolderPath::fromFolder(QDir::rootPath()), QDir::toNativeSeparators(QDir::rootPath()));
+
+        for (const QString &drive : Drives::available())
+            QVERIFY2(Drives::isReady(drive), qPrintable(drive));
+        QVERIFY(Drives::isReady(Drives::rootOf(folder.path())));
+        QVERIFY(!Drives::isReady(folder.filePath(u"gone/"_s)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibraryLogic)
+#include "tst_librarylogic.moc"
