@@ -1,4 +1,5 @@
 #include "preview/PreviewRenderer.h"
+#include "preview/WindowPlacement.h"
 #include "TestData.h"
 
 #include <QTest>
@@ -103,6 +104,20 @@ private slots:
         QCOMPARE(page.places[0].pictureFile, u"Navigate_To.gif"_s);
         QCOMPARE(page.places[0].command, u"Navigate_To"_s);
         QCOMPARE(page.places[0].caption, u"Groß"_s);
+    }
+
+    void windowsStayOnTheScreen()
+    {
+        // Kept on a smaller screen than the one the place was drawn for.
+        const QRect drawnPlace(802, 259, 166, 270);
+        const QMargins frame(4, 30, 4, 4);
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 1280, 800}), drawnPlace);
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 800, 500}), QRect(630, 226, 166, 270));
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 100, 100}), QRect(4, 30, 166, 270));
+        // Centred as the widget style centres: each half rounded down on its own.
+        const QRect available(-1279, 31, 1279, 769);
+        QCOMPARE(WindowPlacement::centredOnScreen({531, 547}, available), QRect(-905, 142, 531, 547));
+        QCOMPARE(WindowPlacement::centredOnScreen({1400, 900}, available), QRect(-1340, -35, 1400, 900));
     }
 
     void itemsWithoutAButtonFileNameThemselves()
