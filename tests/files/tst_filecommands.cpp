@@ -41,27 +41,27 @@ private slots:
         Session s;
         QCOMPARE(s.commands.saveMenuFile(), Outcome::NotRun); // nothing to save: no dialog
         s.state.recordListModified = true;                    // every record deleted by hand
-        s.dialogs.chooseFile(u"leer.mnu"_s);
+        s.dialogs.chooseFile(u"leeres Menü.mnu"_s);
         QCOMPARE(s.commands.saveMenuFile(), Outcome::Saved);
-        QVERIFY(QFileInfo::exists(s.folder.filePath(u"leer.mnu"_s)));
+        QVERIFY(QFileInfo::exists(s.folder.filePath(u"leeres Menü.mnu"_s)));
         QVERIFY(!s.state.recordListModified);
 
         s.state.recordList.setEntries({u"MENUITEM|TASK_ABOUT|"_s});
         s.state.recordListModified = true;
-        s.dialogs.chooseFile(u"leer.mnu"_s);
+        s.dialogs.chooseFile(u"leeres Menü.mnu"_s);
         s.dialogs.answer(Answer::No);
         QCOMPARE(s.commands.saveMenuFile(), Outcome::KeptExisting);
         s.dialogs.cancelFileDialog();
         QCOMPARE(s.commands.saveMenuFile(), Outcome::Cancelled);
         s.dialogs.chooseFile(s.folder.path());
         QCOMPARE(s.commands.saveMenuFile(), Outcome::Failed);
-        QCOMPARE(s.folder.read(u"leer.mnu"_s), QByteArray());
+        QCOMPARE(s.folder.read(u"leeres Menü.mnu"_s), QByteArray());
         QVERIFY(s.state.recordListModified);
 
-        s.dialogs.chooseFile(s.folder.filePath(u"leer.mnu"_s));
+        s.dialogs.chooseFile(s.folder.filePath(u"leeres Menü.mnu"_s));
         s.dialogs.answer(Answer::Yes);
         QCOMPARE(s.commands.saveMenuFile(), Outcome::Saved);
-        QCOMPARE(s.folder.read(u"leer.mnu"_s), "MENUITEM|TASK_ABOUT|\r\n");
+        QCOMPARE(s.folder.read(u"leeres Menü.mnu"_s), "MENUITEM|TASK_ABOUT|\r\n");
         QVERIFY(!s.state.recordListModified);
         QCOMPARE(s.dialogs.unexpected, 0);
     }
@@ -72,7 +72,7 @@ private slots:
         const QStringList before{u"MENUITEM|TASK_SHOW_MAP|"_s};
         s.state.recordList.setEntries(before);
         const QString nul = s.folder.write(u"sub/nul.mnu"_s, QByteArray("a\0b", 3));
-        const QString good = s.folder.write(u"good/menu.mnu"_s, "MENUITEM|TASK_PLAN_VIA|\r\n");
+        const QString good = s.folder.write(u"gute menüs/mein menü.mnu"_s, "MENUITEM|TASK_PLAN_VIA|\r\n");
         for (const QString &path : {QString(), nul, s.folder.filePath(u"vanished.mnu"_s)}) {
             s.dialogs.answer(Answer::No); // the list was never saved
             path.isEmpty() ? s.dialogs.cancelFileDialog() : s.dialogs.chooseFile(path);
@@ -84,7 +84,7 @@ private slots:
         s.dialogs.chooseFile(good);
         s.open();
         QCOMPARE(s.state.recordList.entries(), QStringList{u"MENUITEM|TASK_PLAN_VIA|"_s});
-        QCOMPARE(s.state.rememberedDirectory, s.folder.filePath(u"good"_s));
+        QCOMPARE(s.state.rememberedDirectory, s.folder.filePath(u"gute menüs"_s));
         QCOMPARE(s.previewClosings, 4);
         QVERIFY(!s.commands.menuDiffersFromFile());
 
@@ -92,7 +92,7 @@ private slots:
         QDir::setCurrent(s.folder.filePath(u"sub"_s));
         s.dialogs.cancelFileDialog();
         s.open();
-        QCOMPARE(s.dialogs.shown.last().currentDirectory, s.folder.filePath(u"good"_s));
+        QCOMPARE(s.dialogs.shown.last().currentDirectory, s.folder.filePath(u"gute menüs"_s));
         QCOMPARE(s.dialogs.unexpected, 0);
     }
 

@@ -8,22 +8,6 @@ class TestFilesController : public QObject
     Q_OBJECT
 
 private slots:
-    void menuCommandsOpenAndSave()
-    {
-        Desk desk;
-        const QString menu = desk.folder.write(u"menüs/mein menü.mnu"_s, "MENUITEM|TASK_ABOUT|\r\n");
-        desk.dialogs.chooseFile(menu);
-        desk.trigger(u"mnuDLaden"_s);
-        QCOMPARE(desk.state.recordList.entries(), QStringList{u"MENUITEM|TASK_ABOUT|"_s});
-
-        desk.state.recordList.append(u"MENUITEM|TASK_PAGE1|"_s);
-        desk.dialogs.chooseFile(menu);
-        desk.dialogs.answer(UserDialogs::Answer::Yes);
-        desk.trigger(u"mnuDSpeichern"_s);
-        QCOMPARE(desk.folder.read(u"menüs/mein menü.mnu"_s), "MENUITEM|TASK_ABOUT|\r\nMENUITEM|TASK_PAGE1|\r\n");
-        QCOMPARE(desk.dialogs.unexpected, 0);
-    }
-
     // Shut-down asks about the menu first, then saves the vocabulary, then
     // returns to the folder the program started in.
     void shutDownOffersMenuThenVocabulary()

@@ -9,7 +9,6 @@
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 
-#include <QBuffer>
 #include <QLabel>
 
 #ifdef Q_OS_UNIX
@@ -22,17 +21,6 @@ namespace {
 
 const QSize ButtonSize(80, 50);
 
-QByteArray pngBytes()
-{
-    QImage image(ButtonSize, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // Writes the bad pictures into `subfolder` and returns their names; x.gif is a folder.
 QStringList writeBadPictures(const TestFolder &folder, const QString &subfolder)
 {
@@ -44,15 +32,17 @@ QStringList writeBadPictures(const TestFolder &folder, const QString &subfolder)
         {u"huge_screen.gif"_s, GifBytes::picture(QSize(65535, 65535), ButtonSize)},
         {u"huge_frame.gif"_s, GifBytes::picture(ButtonSize, QSize(65535, 65535), 100)},
         {u"huge_both.gif"_s, GifBytes::picture(QSize(65535, 65535), QSize(65535, 65535), 100)},
-        {u"png.gif"_s, pngBytes()},
     };
     QStringList names;
     for (const auto &[name, bytes] : pictures) {
         folder.write(subfolder + name, bytes);
         names << name;
     }
+    QImage png(ButtonSize, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    png.save(folder.filePath(subfolder + u"png.gif"_s), "PNG");
     QDir(folder.path()).mkpath(subfolder + u"x.gif"_s);
-    return names << u"x.gif"_s;
+    return names << u"png.gif"_s << u"x.gif"_s;
 }
 
 long peakMemoryKilobytes()

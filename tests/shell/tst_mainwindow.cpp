@@ -17,22 +17,11 @@ private slots:
         Desk desk;
         desk.window.show();
         QCOMPARE(desk.window.centralWidget()->size(), QSize(531, 547));
-        const struct
-        {
-            const char16_t *name;
-            QRect geometry;
-            bool visible;
-        } controls[] = {
-            {u"lblQDMenu_0", {0, 48, 80, 30}, false},   {u"cmdQDButton_2", {8, 16, 113, 33}, true},
-            {u"cboQDMenu_0", {0, 408, 497, 103}, true}, {u"cboQDMenu_1", {0, 520, 529, 22}, true},
-            {u"Dir1", {240, 32, 153, 366}, false},
-        };
-        for (const auto &control : controls) {
-            const QWidget *widget = desk.child(QString::fromUtf16(control.name));
-            QVERIFY2(widget, qPrintable(QString::fromUtf16(control.name)));
-            QCOMPARE(widget->geometry(), control.geometry);
-            QCOMPARE(widget->isVisible(), control.visible);
-        }
+        // Twips turned into pixels, the composite list boxes included.
+        QCOMPARE(desk.child(u"cmdQDButton_2"_s)->geometry(), QRect(8, 16, 113, 33));
+        QCOMPARE(desk.child(u"cboQDMenu_0"_s)->geometry(), QRect(0, 408, 497, 103));
+        QCOMPARE(desk.child(u"cboQDMenu_1"_s)->geometry(), QRect(0, 520, 529, 22));
+        QVERIFY(!desk.child(u"lblQDMenu_0"_s)->isVisible() && !desk.child(u"Dir1"_s)->isVisible());
         for (const int unused : {1, 5, 7, 8})
             QVERIFY(!desk.child(u"cmdQDButton_%1"_s.arg(unused)));
         QCOMPARE(desk.child<QLabel>(u"imgQDMenu_0"_s)->pixmap().size(), QSize(80, 50));
