@@ -25,11 +25,19 @@ private slots:
         QVERIFY(text->isVisible() && !text->parentWidget());
         auto *field = text->findChild<QPlainTextEdit *>(u"txtQD"_s);
         const QString manual = field->toPlainText();
+        // Line by line as written, down to the blank that ends line 18.
+        const QStringList lines = manual.split(u'\n');
+        QCOMPARE(lines.size(), 19);
+        QCOMPARE(lines.first(), u"Quonda Tastwerk 21.06.2005"_s);
+        QVERIFY(lines.at(13).isEmpty());
+        QCOMPARE(lines.at(17),
+                 u"<Datei-Öffnen(.mnu Laden)> Zu bearbeitende Datei muss in einem Ordner des PC sein! "_s);
         // Typed text is gone after the next click.
         QTest::keyClicks(field, u"Notiz "_s);
         desk.trigger(u"mnuHistorie"_s);
         QCOMPARE(help->textWindow(), text.data());
         QCOMPARE(text->windowTitle(), u"Historie"_s);
+        QVERIFY(field->toPlainText().startsWith(u"Quonda Tastwerk Historie\n\nV 0.25 22.06.2005:\n"_s));
         desk.trigger(u"mnuAnleitung"_s);
         QCOMPARE(field->toPlainText(), manual);
 
