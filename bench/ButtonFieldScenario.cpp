@@ -1,10 +1,10 @@
-#include "BenchDialogs.h"
 #include "BenchFolder.h"
 #include "EventLoop.h"
 #include "library/ButtonField.h"
 #include "library/LibraryController.h"
 #include "Scenarios.h"
 #include "shell/MainWindow.h"
+#include "ShownWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -22,9 +22,8 @@ constexpr int Files = 1000;
 Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runner)
 {
     folder.enter();
-    BenchDialogs dialogs;
-    MainWindow window(dialogs);
-    EventLoop::showAsTheProgramDoes(window);
+    ShownWindow shown;
+    MainWindow &window = shown.window;
     LibraryController *library = window.library();
     QWidget *area = window.buttonArea();
 
@@ -64,6 +63,6 @@ Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runn
     if (created != Files || library->buttonField().count() != 0)
         outcome.failure = u"%1 buttons were made, %2 are left"_s.arg(created).arg(library->buttonField().count());
     else
-        outcome.failure = dialogs.unexpectedMessages();
+        outcome.failure = shown.dialogs.unexpectedMessages();
     return outcome;
 }

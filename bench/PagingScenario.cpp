@@ -1,13 +1,12 @@
-#include "BenchDialogs.h"
 #include "BenchFolder.h"
 #include "EventLoop.h"
 #include "library/ButtonField.h"
-#include "library/ButtonFolderPath.h"
 #include "library/ButtonPaging.h"
 #include "library/LibraryController.h"
 #include "Scenarios.h"
 #include "shell/ClickableImage.h"
 #include "shell/MainWindow.h"
+#include "ShownWindow.h"
 
 #include <QImageReader>
 #include <QPushButton>
@@ -26,12 +25,9 @@ constexpr std::array<int, 6> BatchCycle{0, 1, 2, 3, 2, 1};
 Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
 {
     folder.enter();
-    BenchDialogs dialogs;
-    MainWindow window(dialogs);
-    EventLoop::showAsTheProgramDoes(window);
-    window.state().buttonFolder = ButtonFolderPath::fromFolder(folder.buttonFolder());
-    LibraryController *library = window.library();
-    library->acceptButtonFiles(folder.buttonNames());
+    ShownWindow shown;
+    MainWindow &window = shown.window;
+    LibraryController *library = shown.loadButtons(folder);
     QPushButton *next = window.builderButton(2);
 
     std::array<QStringList, 4> batchFiles;
@@ -76,6 +72,6 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
             outcome.failure = u"the floor could not decode a picture"_s;
     }
     if (outcome.failure.isEmpty())
-        outcome.failure = dialogs.unexpectedMessages();
+        outcome.failure = shown.dialogs.unexpectedMessages();
     return outcome;
 }

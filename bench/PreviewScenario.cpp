@@ -1,13 +1,12 @@
-#include "BenchDialogs.h"
 #include "BenchFolder.h"
 #include "EventLoop.h"
-#include "library/ButtonFolderPath.h"
 #include "library/LibraryController.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "Scenarios.h"
 #include "shell/ClickableImage.h"
 #include "shell/MainWindow.h"
+#include "ShownWindow.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -30,11 +29,9 @@ constexpr int Places = 6;
 Outcome Scenarios::preview(BenchFolder &folder, const ComparisonRunner &runner)
 {
     folder.enter();
-    BenchDialogs dialogs;
-    MainWindow window(dialogs);
-    EventLoop::showAsTheProgramDoes(window);
-    window.state().buttonFolder = ButtonFolderPath::fromFolder(folder.buttonFolder());
-    window.library()->acceptButtonFiles(folder.buttonNames());
+    ShownWindow shown;
+    MainWindow &window = shown.window;
+    shown.loadButtons(folder);
     const QStringList records = BenchFolder::menu(1 + Pages * RecordsPerPage, folder.commands());
     window.state().recordList.setEntries(records);
     window.builderButton(9)->click();
@@ -93,6 +90,6 @@ Outcome Scenarios::preview(BenchFolder &folder, const ComparisonRunner &runner)
             outcome.failure = u"the floor could not decode a picture"_s;
     }
     if (outcome.failure.isEmpty())
-        outcome.failure = dialogs.unexpectedMessages();
+        outcome.failure = shown.dialogs.unexpectedMessages();
     return outcome;
 }
