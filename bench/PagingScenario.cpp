@@ -67,11 +67,7 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
             break;
         }
     }
-    for (const QImage &image : decoded) {
-        if (image.isNull())
-            outcome.failure = u"the floor could not decode a picture"_s;
-    }
     if (outcome.failure.isEmpty())
-        outcome.failure = shown.dialogs.unexpectedMessages();
+        outcome.failure = shown.otherFailure(decoded);
     return outcome;
 }

@@ -85,11 +85,7 @@ Outcome Scenarios::preview(BenchFolder &folder, const ComparisonRunner &runner)
         if (!image || !image->isVisible() || image->pixmap().size() != QSize(80, 50))
             outcome.failure = u"place %1 of the preview shows no picture"_s.arg(place);
     }
-    for (const QImage &image : decoded) {
-        if (image.isNull())
-            outcome.failure = u"the floor could not decode a picture"_s;
-    }
     if (outcome.failure.isEmpty())
-        outcome.failure = shown.dialogs.unexpectedMessages();
+        outcome.failure = shown.otherFailure(decoded);
     return outcome;
 }

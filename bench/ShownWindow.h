@@ -7,6 +7,11 @@
 #include "library/LibraryController.h"
 #include "shell/MainWindow.h"
 
+#include <QImage>
+
+#include <algorithm>
+#include <span>
+
 // The main window shown as the program shows it, its dialogs answered by
 // the bench.
 struct ShownWindow
@@ -19,6 +24,15 @@ struct ShownWindow
         window.state().buttonFolder = ButtonFolderPath::fromFolder(folder.buttonFolder());
         window.library()->acceptButtonFiles(folder.buttonNames());
         return window.library();
+    }
+
+    // Once our side passed its own checks, what is left to go wrong: a
+    // picture the floor could not decode, or a box nobody expected.
+    QString otherFailure(std::span<const QImage> floorDecoded) const
+    {
+        if (std::any_of(floorDecoded.begin(), floorDecoded.end(), [](const QImage &image) { return image.isNull(); }))
+            return QStringLiteral("the floor could not decode a picture");
+        return dialogs.unexpectedMessages();
     }
 
     BenchDialogs dialogs;
