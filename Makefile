@@ -44,7 +44,8 @@ fuzz: setup
 	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZERS)
 # Times every hot path against its floor; the table goes to
 # docs/performance.md.
-bench: configure
+bench: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTASTWERK_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target tastwerk_bench
 	$(BUILD)/bench/tastwerk_bench --report docs/performance.md
 
@@ -57,12 +58,13 @@ format: setup
 lint: configure
 	bash scripts/lint.sh $(BUILD)
 
-# Redraws the program's pictures (src/shell/resources) and the button set
+# Redraws the program's pictures (src/widgets/common/resources) and the button set
 # (data/buttons).
 artwork: configure
 	cmake --build $(BUILD) --target artwork
 
-screenshots: build
+screenshots: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTASTWERK_SCREENSHOTS=ON $(CMAKE_FLAGS)
 	bash scripts/screenshots.sh $(BUILD)
 
 clean:

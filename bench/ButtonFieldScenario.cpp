@@ -3,7 +3,7 @@
 #include "library/ButtonField.h"
 #include "library/LibraryController.h"
 #include "Scenarios.h"
-#include "shell/MainWindow.h"
+#include "MainWindow.h"
 #include "ShownWindow.h"
 
 #include <QAction>

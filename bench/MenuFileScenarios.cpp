@@ -4,8 +4,8 @@
 #include "files/FileTexts.h"
 #include "PeakMemory.h"
 #include "Scenarios.h"
-#include "shell/EntryListBox.h"
-#include "shell/MainWindow.h"
+#include "editor/EntryListBox.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "library/ButtonPaging.h"
 #include "library/LibraryController.h"
 #include "Scenarios.h"
-#include "shell/ClickableImage.h"
-#include "shell/MainWindow.h"
+#include "common/ClickableImage.h"
+#include "MainWindow.h"
 #include "ShownWindow.h"
 
 #include <QImageReader>

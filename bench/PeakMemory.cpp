@@ -2,7 +2,7 @@
 
 #include "BenchDialogs.h"
 #include "EventLoop.h"
-#include "shell/MainWindow.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

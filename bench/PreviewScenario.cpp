@@ -4,8 +4,8 @@
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "Scenarios.h"
-#include "shell/ClickableImage.h"
-#include "shell/MainWindow.h"
+#include "common/ClickableImage.h"
+#include "MainWindow.h"
 #include "ShownWindow.h"
 
 #include <QImageReader>

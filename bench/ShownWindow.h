@@ -5,7 +5,7 @@
 #include "EventLoop.h"
 #include "library/ButtonFolderPath.h"
 #include "library/LibraryController.h"
-#include "shell/MainWindow.h"
+#include "MainWindow.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 #include "BenchFolder.h"
 #include "EventLoop.h"
 #include "Scenarios.h"
-#include "shell/MainWindow.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

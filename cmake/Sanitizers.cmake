@@ -12,20 +12,19 @@ option(TASTWERK_FUZZ "Build the libFuzzer harnesses (needs clang)" OFF)
 
 set(TASTWERK_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
-# Run-time settings for every test of the sanitizer build. Leaks count as
-# findings; the suppressions file names only libraries that are not ours.
-# Nothing of ours needs a block of a gigabyte: asking for one (a picture
-# header claiming 65535 x 65535, say) ends the test as a finding.
+# Run-time settings for every test of the sanitizer build, shared with the
+# fuzz script.
 set(TASTWERK_SANITIZER_ENVIRONMENT "")
 
 if(TASTWERK_SANITIZE OR TASTWERK_FUZZ)
   # Debug builds get -O1: quick enough to run the suite, stacks still readable.
   target_compile_options(tastwerk_options INTERFACE ${TASTWERK_SANITIZER_FLAGS} $<$<CONFIG:Debug>:-O1>)
   target_link_options(tastwerk_options INTERFACE ${TASTWERK_SANITIZER_FLAGS})
-  set(TASTWERK_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=detect_leaks=1:max_allocation_size_mb=1024:detect_stack_use_after_return=1:check_initialization_order=1"
-    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0")
+  file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/sanitizers.env settings REGEX "^[A-Z_]+=")
+  foreach(setting ${settings})
+    string(REPLACE "@SOURCE_DIR@" "${PROJECT_SOURCE_DIR}" setting "${setting}")
+    list(APPEND TASTWERK_SANITIZER_ENVIRONMENT "${setting}")
+  endforeach()
 endif()
 
 if(TASTWERK_FUZZ)

@@ -18,9 +18,10 @@ if [ ${#harnesses[@]} -eq 0 ]; then
   done
 fi
 
-export ASAN_OPTIONS="detect_leaks=1:max_allocation_size_mb=1024:detect_stack_use_after_return=1:allocator_may_return_null=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
+# The sanitizers' settings are the test suite's (cmake/sanitizers.env).
+while IFS= read -r setting; do
+  export "${setting//@SOURCE_DIR@/$root}"
+done < <(grep -E '^[A-Z_]+=' "$root/cmake/sanitizers.env")
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 
 for harness in "${harnesses[@]}"; do

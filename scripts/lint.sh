@@ -91,7 +91,7 @@ if ! cppcheck --quiet --std=c++20 --language=c++ --library=qt \
     --enable=warning,performance,portability \
     --inline-suppr --suppressions-list=.cppcheck-suppressions \
     --error-exitcode=1 -j "$jobs" --cppcheck-build-dir="$build/lint-cache/cppcheck" \
-    -I src --template='{file}:{line}:{column}: {severity}: {message} [{id}]' \
+    -I src/core -I src/widgets -I src/app --template='{file}:{line}:{column}: {severity}: {message} [{id}]' \
     src; then
     failed+=(cppcheck)
 fi

@@ -1,7 +1,7 @@
 #include "Desk.h"
 #include "preview/PreviewController.h"
-#include "shell/EntryComboBox.h"
-#include "shell/EntryListBox.h"
+#include "editor/EntryComboBox.h"
+#include "editor/EntryListBox.h"
 #include "TestData.h"
 
 #include <QLineEdit>
@@ -14,9 +14,9 @@ namespace {
 // A shown main window and the edit fields of its two lists.
 struct EditDesk : Desk
 {
-    EntryListBox *records = window.recordListBox();
+    EntryListBox *records = child<EntryListBox>(u"cboQDMenu_0"_s);
     QLineEdit *recordEdit = records->lineEdit();
-    EntryComboBox *vocabulary = window.vocabularyBox();
+    EntryComboBox *vocabulary = child<EntryComboBox>(u"cboQDMenu_1"_s);
     QLineEdit *vocabularyEdit = vocabulary->lineEdit();
 
     EditDesk() { window.show(); }
@@ -79,7 +79,7 @@ private slots:
     {
         EditDesk desk;
         desk.state.recordList.setEntries({u"MENUPAGE|TASK_PAGE1| Seite 1|"_s});
-        PreviewController *preview = desk.window.preview();
+        PreviewController *preview = desk.preview();
         preview->showPreview();
         QTest::keyClicks(desk.vocabulary, u"xy"_s); // where a person's keys land
         QVERIFY(desk.state.vocabularyModified && !desk.state.recordListModified && preview->previewWindow());

@@ -1,7 +1,7 @@
 #include "Desk.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
-#include "shell/ClickableImage.h"
+#include "common/ClickableImage.h"
 #include "TestData.h"
 
 #include <QGuiApplication>
@@ -49,7 +49,7 @@ class TestEndToEnd : public QObject
     // The shown button of `command`, found by its tooltip ("034 navigate_to").
     ClickableImage *shownButton(const QString &command) const
     {
-        for (ClickableImage *image : m_desk->window.buttonArea()->findChildren<ClickableImage *>()) {
+        for (ClickableImage *image : m_desk->buttonArea()->findChildren<ClickableImage *>()) {
             if (image->isVisible() && image->toolTip().mid(4) == command)
                 return image;
         }
@@ -61,14 +61,14 @@ class TestEndToEnd : public QObject
     {
         // Three batches, walked 0 1 2 1 0: four steps reach any of them.
         for (int step = 0; step < 4 && !shownButton(command); ++step)
-            m_desk->builder(2);
+            m_desk->click(Builder::NextBatch);
         QVERIFY2(shownButton(command), qPrintable(command));
         QTest::mouseClick(shownButton(command), Qt::LeftButton);
     }
 
     static QImage rgb(const QImage &picture) { return picture.convertToFormat(QImage::Format_RGB32); }
     QImage button(const QString &name) const { return rgb(QImage(m_buttons + u'/' + name)); }
-    PreviewWindow *preview() const { return m_desk->window.preview()->previewWindow(); }
+    PreviewWindow *preview() const { return m_desk->preview()->previewWindow(); }
     QString previewTitle() const { return preview()->findChild<QLabel *>(u"lblMenu"_s)->text(); }
     ClickableImage *place(int index) const { return preview()->findChild<ClickableImage *>(u"imgMen_%1"_s.arg(index)); }
 
@@ -85,21 +85,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&m_desk->window));
 
         chooseMenu(u"&Buttons"_s, u"&Ordner Wählen"_s);
-        FolderList *folders = m_desk->window.folderList();
+        FolderList *folders = m_desk->folderList();
         const QList<QTreeWidgetItem *> rows = folders->findItems(u"buttons"_s, Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(rows.size(), 1);
         QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(rows.first()).center());
         QCOMPARE(m_desk->state.buttonFolder, QDir::toNativeSeparators(m_buttons) + QDir::separator());
 
         chooseMenu(u"&Buttons"_s, u"&Laden"_s);
-        FileListWindow *fileList = m_desk->window.library()->fileList();
+        FileListWindow *fileList = m_desk->library()->fileList();
         QVERIFY(fileList && QTest::qWaitForWindowExposed(fileList));
         QCOMPARE(fileList->findChild<QListWidget *>(u"FileList"_s)->count(), 74);
-        m_desk->answerFileList(0);
+        m_desk->acceptFileList();
         QCOMPARE(m_desk->state.buttonFiles.count(), 74);
 
-        m_desk->builder(2);
-        const QList<ClickableImage *> images = m_desk->window.buttonArea()->findChildren<ClickableImage *>();
+        m_desk->click(Builder::NextBatch);
+        const QList<ClickableImage *> images = m_desk->buttonArea()->findChildren<ClickableImage *>();
         QCOMPARE(std::count_if(images.cbegin(), images.cend(), [](QWidget *image) { return image->isVisible(); }), 25);
         QCOMPARE(shownButton(u"about"_s)->toolTip(), u"001 about"_s);
         QCOMPARE(rgb(shownButton(u"about"_s)->pixmap().toImage()), button(u"about.gif"_s));
@@ -108,17 +108,17 @@ private slots:
 
     void composeSaveAndOpen()
     {
-        QTest::mouseClick(m_desk->window.titleField(), Qt::LeftButton);
-        QTest::keyClicks(m_desk->window.titleField(), u"Optionen"_s);
-        m_desk->builder(3);
-        m_desk->builder(4);
+        QTest::mouseClick(m_desk->titleField(), Qt::LeftButton);
+        QTest::keyClicks(m_desk->titleField(), u"Optionen"_s);
+        m_desk->click(Builder::BlockLine);
+        m_desk->click(Builder::PageHeader);
         for (const QString &command :
              {u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s, u"set_volume"_s, u"page"_s})
             clickButton(command);
-        m_desk->builder(4);
+        m_desk->click(Builder::PageHeader);
         clickButton(u"switch_nightview"_s);
         clickButton(u"set_language"_s);
-        m_desk->builder(6);
+        m_desk->click(Builder::FirstPageItem);
         QCOMPARE(m_desk->state.recordList.entries(), TestData::WorkedExample);
 
         m_desk->dialogs.chooseFile(m_desk->folder.filePath(u"Optionen.mnu"_s));
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(m_desk->folder.read(u"Optionen.mnu"_s), TestData::WorkedExample.join(u"\r\n"_s).toLatin1() + "\r\n");
 
         m_desk->dialogs.answer(UserDialogs::Answer::Yes); // "Menü wirklich Löschen?"
-        m_desk->builder(0);
+        m_desk->click(Builder::ClearMenu);
         QVERIFY(m_desk->state.recordList.isEmpty());
         m_desk->dialogs.answer(UserDialogs::Answer::No); // the emptied list is not saved
         m_desk->dialogs.chooseFile(m_desk->folder.filePath(u"Optionen.mnu"_s));
@@ -138,7 +138,7 @@ private slots:
 
     void previewTurnsThePages()
     {
-        m_desk->builder(9);
+        m_desk->click(Builder::ShowMenu);
         QVERIFY(preview() && QTest::qWaitForWindowExposed(preview()));
         QCOMPARE(previewTitle(), u"Optionen 1"_s);
         QCOMPARE(rgb(place(0)->pixmap().toImage()), button(u"navigate_to.gif"_s));
@@ -155,7 +155,7 @@ private slots:
         // Closed by the user on page 2, shown again: the first page.
         QTest::mouseClick(place(5), Qt::LeftButton);
         preview()->close();
-        m_desk->builder(9);
+        m_desk->click(Builder::ShowMenu);
         QVERIFY(QTest::qWaitForWindowExposed(preview()));
         QCOMPARE(previewTitle(), u"Optionen 1"_s);
     }

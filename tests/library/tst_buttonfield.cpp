@@ -1,7 +1,7 @@
 #include "Desk.h"
 #include "GifBytes.h"
 #include "library/ButtonField.h"
-#include "shell/ClickableImage.h"
+#include "common/ClickableImage.h"
 #include "TestData.h"
 
 #include <QLabel>
@@ -42,20 +42,20 @@ struct FieldDesk : Desk
         loadButtons(folder.path());
     }
 
-    ButtonField &field() const { return window.library()->buttonField(); }
-    void next() const { builder(2); }
+    ButtonField &field() const { return buttonField(); }
+    void next() const { click(Builder::NextBatch); }
     QList<int> shown() const
     {
         QList<int> members;
         for (int i = 1; i <= field().count(); ++i) {
-            if (field().image(i)->isVisibleTo(window.buttonArea()))
+            if (field().image(i)->isVisibleTo(buttonArea()))
                 members << i;
         }
         return members;
     }
     bool showsTemplate(int member) const
     {
-        return field().image(member)->pixmap().toImage() == window.templateImage()->pixmap().toImage();
+        return field().image(member)->pixmap().toImage() == child<ClickableImage>(u"imgQDMenu_0"_s)->pixmap().toImage();
     }
 };
 
@@ -71,17 +71,17 @@ private slots:
     void membersStartAsTheTemplates()
     {
         FieldDesk desk({});
-        desk.window.library()->acceptButtonFiles(names(1000));
+        desk.library()->acceptButtonFiles(names(1000));
         QCOMPARE(desk.field().count(), 1000);
         ClickableImage *image = desk.field().image(1000);
         QLabel *label = desk.field().label(1000);
-        QCOMPARE(image->geometry(), desk.window.templateImage()->geometry());
-        QCOMPARE(label->geometry(), desk.window.templateLabel()->geometry());
+        QCOMPARE(image->geometry(), desk.child<ClickableImage>(u"imgQDMenu_0"_s)->geometry());
+        QCOMPARE(label->geometry(), desk.child<QLabel>(u"lblQDMenu_0"_s)->geometry());
         QCOMPARE(image->toolTip(), u"Version anzeigen"_s);
         QCOMPARE(label->text(), TemplateCaption);
         QVERIFY(label->wordWrap() && image->isHidden() && label->isHidden());
         // One picture for all of them, not a copy each.
-        QCOMPARE(image->pixmap().cacheKey(), desk.window.templateImage()->pixmap().cacheKey());
+        QCOMPARE(image->pixmap().cacheKey(), desk.child<ClickableImage>(u"imgQDMenu_0"_s)->pixmap().cacheKey());
     }
 
     void pagesInBatchesOfTwentyFive()
@@ -93,7 +93,7 @@ private slots:
         // Paging works in the button folder and stays there.
         QCOMPARE(QDir::currentPath(), desk.folder.path());
         QCOMPARE(desk.shown(), range(1, 25));
-        const QPoint origin = desk.window.templateImage()->pos();
+        const QPoint origin = desk.child<ClickableImage>(u"imgQDMenu_0"_s)->pos();
         QCOMPARE(desk.field().image(1)->pos(), origin);
         QCOMPARE(desk.field().label(7)->pos(), desk.field().label(2)->pos() + QPoint(0, 80));
         QCOMPARE(desk.field().image(25)->pos(), origin + QPoint(320, 320));
@@ -116,7 +116,7 @@ private slots:
         desk.next();
         QCOMPARE(desk.dialogs.messages().size(), 1);
         QCOMPARE(desk.shown(), range(26, 50));
-        QCOMPARE(desk.window.library()->paging().batch(), 1);
+        QCOMPARE(desk.library()->paging().batch(), 1);
     }
 
     void pagingStopsAtTheFirstNameThatIsNoGif()
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(desk.shown(), range(1, 3));
         // The offending one keeps the template's picture and shows no caption.
         QVERIFY(!desk.showsTemplate(2) && desk.showsTemplate(3));
-        QVERIFY(!desk.field().label(3)->isVisibleTo(desk.window.buttonArea()));
+        QVERIFY(!desk.field().label(3)->isVisibleTo(desk.buttonArea()));
         QCOMPARE(desk.field().image(3)->toolTip(), u"Version anzeigen"_s);
     }
 
@@ -137,16 +137,16 @@ private slots:
         desk.next();
         // The file list's order: navigate_to, Page, page.
         const auto click = [&](int member) { QTest::mouseClick(desk.field().image(member), Qt::LeftButton); };
-        desk.window.pageField()->setText(u"2"_s);
+        desk.pageField()->setText(u"2"_s);
         click(1);
         click(3);
         click(2);
-        desk.window.pageField()->clear();
+        desk.pageField()->clear();
         click(3);
         QCOMPARE(desk.state.recordList.entries(),
                  (QStringList{u"MENUITEM|TASK_NAVIGATE_TO|"_s, u"MENUITEM|TASK_PAGE2|"_s, u"MENUITEM|TASK_PAGE|"_s,
                               u"MENUITEM|TASK_PAGE|"_s}));
-        QVERIFY(desk.window.pageField()->text().isEmpty());
+        QVERIFY(desk.pageField()->text().isEmpty());
         QVERIFY(!desk.state.recordListModified);
     }
 };

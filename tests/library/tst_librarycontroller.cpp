@@ -34,10 +34,10 @@ private slots:
         fill(desk.folder);
         QDir(desk.folder.path()).mkdir(u"empty"_s);
         desk.window.show();
-        QAction *choose = desk.window.folderChoiceAction();
-        QAction *load = desk.window.loadButtonsAction();
+        QAction *choose = desk.child<QAction>(u"mnuBOrdnerWae"_s);
+        QAction *load = desk.child<QAction>(u"mnuBLaden"_s);
         load->trigger(); // before any folder is chosen: refused
-        QVERIFY(!desk.window.library()->fileList());
+        QVERIFY(!desk.library()->fileList());
 
         // OK on an empty folder loads nothing.
         desk.loadButtons(desk.folder.filePath(u"empty"_s));
@@ -46,49 +46,49 @@ private slots:
 
         QDir::setCurrent(desk.folder.path());
         choose->trigger();
-        QVERIFY(desk.window.folderList()->isVisible() && desk.window.driveList()->isVisible());
+        QVERIFY(desk.folderList()->isVisible() && desk.child<DriveList>(u"Drive1"_s)->isVisible());
         QVERIFY(!choose->isEnabled() && load->isEnabled());
         QVERIFY(desk.state.buttonFolder.isEmpty()); // the lists only show where we stand
-        QTest::mousePress(desk.window.folderList()->viewport(), Qt::RightButton);
+        QTest::mousePress(desk.folderList()->viewport(), Qt::RightButton);
         QCOMPARE(desk.state.buttonFolder, folderText(desk.folder.path()));
 
         // "Abbruch" and the close box take nothing; shown twice it is one window.
         load->trigger();
-        QVERIFY(!desk.window.folderList()->isVisible() && !desk.window.driveList()->isVisible());
-        QPointer<FileListWindow> list = desk.window.library()->fileList();
+        QVERIFY(!desk.folderList()->isVisible() && !desk.child<DriveList>(u"Drive1"_s)->isVisible());
+        QPointer<FileListWindow> list = desk.library()->fileList();
         QVERIFY(list && list->isVisible() && !list->isModal());
-        desk.answerFileList(1);
+        desk.rejectFileList();
         QVERIFY(desk.state.buttonFiles.isEmpty());
         QVERIFY(choose->isEnabled() && load->isEnabled());
         load->trigger();
-        list = desk.window.library()->fileList();
+        list = desk.library()->fileList();
         load->trigger();
-        QCOMPARE(desk.window.library()->fileList(), list.data());
-        desk.window.library()->fileList()->close();
+        QCOMPARE(desk.library()->fileList(), list.data());
+        desk.library()->fileList()->close();
         QVERIFY(desk.state.buttonFiles.isEmpty() && !choose->isEnabled());
 
         load->trigger();
-        desk.answerFileList(0);
+        desk.acceptFileList();
         QCOMPARE(desk.state.buttonFiles.entries(), (QStringList{u"about.gif"_s, u"page.gif"_s, u"readme.txt"_s}));
-        QCOMPARE(desk.window.library()->buttonField().count(), 3);
+        QCOMPARE(desk.buttonField().count(), 3);
         QVERIFY(choose->isEnabled() && !load->isEnabled());
         QCOMPARE(desk.dialogs.shown.size(), 1);
 
         // A new choice drops the library, templates excepted.
         choose->trigger();
-        QCOMPARE(desk.window.library()->buttonField().count(), 0);
+        QCOMPARE(desk.buttonField().count(), 0);
         QVERIFY(!desk.child(u"imgQDMenu_1"_s) && desk.child(u"imgQDMenu_0"_s) && desk.child(u"lblQDMenu_0"_s));
         QVERIFY(desk.state.buttonFiles.isEmpty() && desk.state.buttonFolder.isEmpty());
-        QCOMPARE(desk.window.library()->paging().batch(), ButtonPaging::NoBatch);
+        QCOMPARE(desk.library()->paging().batch(), ButtonPaging::NoBatch);
 
         // Shut-down closes the list and releases the buttons.
         desk.chooseFolder(desk.folder.path());
         load->trigger();
-        list = desk.window.library()->fileList();
-        desk.window.library()->acceptButtonFiles({u"x.gif"_s});
+        list = desk.library()->fileList();
+        desk.library()->acceptButtonFiles({u"x.gif"_s});
         desk.window.close();
         QVERIFY(!list || !list->isVisible());
-        QCOMPARE(desk.window.library()->buttonField().count(), 0);
+        QCOMPARE(desk.buttonField().count(), 0);
     }
 
     // A double-click once only selected the row; the next press took the
@@ -103,7 +103,7 @@ private slots:
         const QString b = desk.folder.filePath(u"A/B"_s);
         desk.window.show();
         desk.chooseFolder(a);
-        FolderList *folders = desk.window.folderList();
+        FolderList *folders = desk.folderList();
 
         // The path from the root down, then the subfolders of the open one.
         QTreeWidgetItem *open = folders->currentItem();
@@ -136,8 +136,8 @@ private slots:
         // Nor does a chosen folder that vanishes before "&Laden".
         QDir::setCurrent(desk.folder.path());
         QDir(a).removeRecursively();
-        desk.window.loadButtonsAction()->trigger();
-        QVERIFY(!desk.window.library()->fileList() && folders->isVisible());
+        desk.trigger(u"mnuBLaden"_s);
+        QVERIFY(!desk.library()->fileList() && folders->isVisible());
         QCOMPARE(desk.dialogs.messages().size(), 2);
     }
 
@@ -146,7 +146,7 @@ private slots:
         Desk desk;
         desk.window.show();
         desk.chooseFolder(desk.folder.path());
-        DriveList *drives = desk.window.driveList();
+        DriveList *drives = desk.child<DriveList>(u"Drive1"_s);
         const QString drive = drives->drive();
         QCOMPARE(drive, Drives::rootOf(desk.folder.path()));
 
@@ -155,11 +155,11 @@ private slots:
         QCOMPARE(desk.dialogs.messages().size(), 1);
         QCOMPARE(drives->drive(), drive);
         QCOMPARE(drives->currentData().toString(), drive);
-        QCOMPARE(desk.window.folderList()->path(), desk.folder.path());
+        QCOMPARE(desk.folderList()->path(), desk.folder.path());
 
         // A ready drive shows its root; the chosen folder stays until a press.
         emit drives->activated(drives->findData(QDir::rootPath()));
-        QCOMPARE(desk.window.folderList()->path(), QDir::rootPath());
+        QCOMPARE(desk.folderList()->path(), QDir::rootPath());
         QCOMPARE(desk.state.buttonFolder, folderText(desk.folder.path()));
     }
 };

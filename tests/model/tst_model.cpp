@@ -53,7 +53,6 @@ private slots:
         QCOMPARE(PageNumber::leadingValue(u"|1"), 0);
         QCOMPARE(PageNumber::leadingValue(u"99999999999999999999"), INT_MAX);
         QCOMPARE(MenuRecords::buttonTooltip(7, u"navigate_to"_s), u"007 navigate_to"_s);
-        QCOMPARE(MenuRecords::commandFromTooltip(u"005 about"_s), u"about"_s);
     }
 
     void listEditsKeepTheModelConsistent()

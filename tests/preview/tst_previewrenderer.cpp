@@ -1,5 +1,5 @@
 #include "preview/PreviewRenderer.h"
-#include "preview/WindowPlacement.h"
+#include "common/WindowPlacement.h"
 #include "TestData.h"
 
 #include <QTest>

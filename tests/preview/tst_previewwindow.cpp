@@ -1,6 +1,6 @@
 #include "Desk.h"
 #include "GifBytes.h"
-#include "library/ButtonPicture.h"
+#include "common/ButtonPicture.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 
@@ -26,8 +26,8 @@ private slots:
                                           u"MENUITEM|TASK_PLAN_VIA|"_s, u"MENUITEM|TASK_PAGE2|"_s,
                                           u"MENUPAGE|TASK_PAGE2|B 2|"_s, u"MENUITEM|TASK_PLAN_VIA|"_s,
                                           u"MENUITEM|TASK_PAGE1|"_s});
-        desk.builder(9);
-        PreviewWindow *preview = desk.window.preview()->previewWindow();
+        desk.click(Builder::ShowMenu);
+        PreviewWindow *preview = desk.preview()->previewWindow();
         const auto image = [&](int place) { return preview->findChild<QLabel *>(u"imgMen_%1"_s.arg(place)); };
         const auto title = [&] { return preview->findChild<QLabel *>(u"lblMenu"_s)->text(); };
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
@@ -44,8 +44,8 @@ private slots:
         QCOMPARE(title(), u"B 2"_s);
         QCOMPARE(image(0)->toolTip(), u"plan_via"_s); // named after its file
         QVERIFY(image(1)->isVisible() && !image(2)->isVisible());
-        desk.builder(9);
-        QCOMPARE(desk.window.preview()->previewWindow(), preview);
+        desk.click(Builder::ShowMenu);
+        QCOMPARE(desk.preview()->previewWindow(), preview);
         QCOMPARE(title(), u"B 2"_s);
         // Nor does it need any button file.
         desk.state.buttonFiles.clear();
@@ -54,7 +54,7 @@ private slots:
 
         QCOMPARE(desk.dialogs.shown.size(), 0);
         desk.window.close();
-        QVERIFY(!desk.window.preview()->previewWindow());
+        QVERIFY(!desk.preview()->previewWindow());
     }
 };
 

@@ -4,7 +4,7 @@
 
 #include "Desk.h"
 #include "GifBytes.h"
-#include "library/ButtonPicture.h"
+#include "common/ButtonPicture.h"
 #include "model/MenuRecords.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
@@ -89,8 +89,8 @@ private slots:
         const QStringList names = writeBadPictures(desk.folder, u"buttons/"_s) << u"good.gif"_s;
         desk.folder.write(u"buttons/good.gif"_s, GifBytes::filled(ButtonSize, 0x0000ff));
         desk.state.buttonFolder = desk.folder.filePath(u"buttons"_s) + u'/';
-        desk.window.library()->acceptButtonFiles(names);
-        desk.builder(2);
+        desk.library()->acceptButtonFiles(names);
+        desk.click(Builder::NextBatch);
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
         for (int member = 1; member <= names.size(); ++member) {
             const QLabel *image = desk.child<QLabel>(u"imgQDMenu_%1"_s.arg(member));
@@ -118,8 +118,8 @@ private slots:
             for (const QString &name : page)
                 records << MenuRecords::itemForButton(QString(name).chopped(4), u"2"_s);
             desk.state.recordList.setEntries(records);
-            desk.builder(9);
-            const PreviewWindow *preview = desk.window.preview()->previewWindow();
+            desk.click(Builder::ShowMenu);
+            const PreviewWindow *preview = desk.preview()->previewWindow();
             QVERIFY(preview);
             for (int place = 0; place < page.size(); ++place) {
                 const QLabel *image = preview->findChild<QLabel *>(u"imgMen_%1"_s.arg(place));
@@ -127,7 +127,7 @@ private slots:
                 QVERIFY2(image->pixmap().toImage() == templateImage, qPrintable(page.at(place)));
                 QCOMPARE(image->toolTip(), QString(page.at(place)).chopped(4));
             }
-            desk.window.preview()->closePreview();
+            desk.preview()->closePreview();
         }
         QVERIFY(desk.dialogs.shown.isEmpty());
     }

@@ -12,15 +12,15 @@ private slots:
     void buttonsThatNeedNoFolderComposeAMenu()
     {
         Desk desk;
-        desk.window.titleField()->setText(u"Optionen"_s);
-        desk.builder(3);
-        desk.builder(4);
-        QCOMPARE(desk.window.pageField()->text(), u"2"_s);
-        desk.window.pageField()->setText(u"99999999999999999999"_s);
-        desk.builder(4);
-        QCOMPARE(desk.window.pageField()->text(), u"100000000000000000000"_s);
-        desk.builder(6);
-        QCOMPARE(desk.window.pageField()->text(), u"1"_s);
+        desk.titleField()->setText(u"Optionen"_s);
+        desk.click(Builder::BlockLine);
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.pageField()->text(), u"2"_s);
+        desk.pageField()->setText(u"99999999999999999999"_s);
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.pageField()->text(), u"100000000000000000000"_s);
+        desk.click(Builder::FirstPageItem);
+        QCOMPARE(desk.pageField()->text(), u"1"_s);
         QCOMPARE(desk.state.recordList.entries(),
                  (QStringList{u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s, u"MENUPAGE|TASK_PAGE1|Optionen 1|"_s,
                               u"MENUPAGE|TASK_PAGE99999999999999999999|Optionen 99999999999999999999|"_s,
@@ -30,18 +30,18 @@ private slots:
 
         // Clearing asks first and leaves the fields alone.
         desk.dialogs.answer(UserDialogs::Answer::No);
-        desk.builder(0);
+        desk.click(Builder::ClearMenu);
         QCOMPARE(desk.state.recordList.count(), 4);
         desk.dialogs.answer(UserDialogs::Answer::Yes);
-        desk.builder(0);
+        desk.click(Builder::ClearMenu);
         QVERIFY(desk.state.recordList.isEmpty());
-        QCOMPARE(desk.window.titleField()->text(), u"Optionen"_s);
+        QCOMPARE(desk.titleField()->text(), u"Optionen"_s);
         QCOMPARE(desk.dialogs.unexpected, 0);
 
         // Without buttons, paging and the preview are refused and append nothing.
-        desk.builder(2);
-        desk.builder(3);
-        desk.builder(9);
+        desk.click(Builder::NextBatch);
+        desk.click(Builder::BlockLine);
+        desk.click(Builder::ShowMenu);
         QCOMPARE(desk.dialogs.messages().size(), 4);
         QCOMPARE(desk.state.recordList.count(), 1);
     }

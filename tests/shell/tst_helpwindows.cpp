@@ -1,7 +1,7 @@
 #include "Desk.h"
-#include "shell/HelpController.h"
-#include "shell/InfoWindow.h"
-#include "shell/TextWindow.h"
+#include "help/HelpController.h"
+#include "help/InfoWindow.h"
+#include "help/TextWindow.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -19,7 +19,7 @@ private slots:
     {
         Desk desk;
         desk.window.show();
-        HelpController *help = desk.window.help();
+        HelpController *help = desk.window.findChild<HelpController *>(u"helpController"_s);
         desk.trigger(u"mnuAnleitung"_s);
         QPointer<TextWindow> text = help->textWindow();
         QVERIFY(text->isVisible() && !text->parentWidget());
@@ -65,8 +65,8 @@ private slots:
             desk.window.show();
             desk.trigger(u"mnuAnleitung"_s);
             desk.trigger(u"mnuInfo"_s);
-            text = desk.window.help()->textWindow();
-            info = desk.window.help()->infoWindow();
+            text = desk.window.findChild<HelpController *>(u"helpController"_s)->textWindow();
+            info = desk.window.findChild<HelpController *>(u"helpController"_s)->infoWindow();
             desk.trigger(u"mnuDEnde"_s);
             QVERIFY(!text->isVisible() && !info->isVisible());
         }

@@ -1,5 +1,5 @@
 #include "Desk.h"
-#include "shell/QtUserDialogs.h"
+#include "common/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -41,10 +41,10 @@ private slots:
         Desk desk;
         desk.window.show();
         desk.chooseFolder(desk.folder.path());
-        desk.window.loadButtonsAction()->trigger(); // the file list
+        desk.trigger(u"mnuBLaden"_s); // the file list
         desk.state.buttonFiles.setEntries({u"a.gif"_s});
         desk.state.recordList.setEntries({u"x"_s});
-        desk.builder(9); // the preview
+        desk.click(Builder::ShowMenu); // the preview
         desk.trigger(u"mnuInfo"_s);
         desk.trigger(u"mnuAnleitung"_s);
         const auto find = [](const QString &name) -> QObject * {
@@ -113,17 +113,17 @@ private slots:
         desk.state.recordList.setEntries({u"a"_s});
         desk.press(u"cmdAb"_s);
         desk.trigger(u"mnuDLaden"_s);
-        desk.window.loadButtonsAction()->trigger();
-        desk.builder(2);
-        desk.builder(9);
-        desk.builder(0);
+        desk.trigger(u"mnuBLaden"_s);
+        desk.click(Builder::NextBatch);
+        desk.click(Builder::ShowMenu);
+        desk.click(Builder::ClearMenu);
         save(desk.folder.write(u"menu.mnu"_s, "old\r\n"));
         save(desk.folder.path());
         desk.state.recordList.setEntries({u"a"_s, u"MENUPAGE|TASK_PAGE2|Łódź 2|"_s});
         desk.trigger(u"mnuDSpeichern"_s);
         desk.folder.write(u"set/readme.txt"_s, "x");
         desk.loadButtons(desk.folder.filePath(u"set"_s));
-        desk.builder(2);
+        desk.click(Builder::NextBatch);
         desk.state.vocabularyModified = true;
         desk.window.close();
 

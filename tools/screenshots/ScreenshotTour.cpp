@@ -5,12 +5,12 @@
 #include "library/LibraryController.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
-#include "shell/ClickableImage.h"
-#include "shell/EntryListBox.h"
-#include "shell/HelpController.h"
-#include "shell/InfoWindow.h"
-#include "shell/MainWindow.h"
-#include "shell/TextWindow.h"
+#include "common/ClickableImage.h"
+#include "editor/EntryListBox.h"
+#include "help/HelpController.h"
+#include "help/InfoWindow.h"
+#include "MainWindow.h"
+#include "help/TextWindow.h"
 
 #include <QAction>
 #include <QApplication>

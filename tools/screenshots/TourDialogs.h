@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // with the button set, the folder the pictures go to and an empty working
 // folder (its path shows in the folder list, so a short one reads best).
 #include "ScreenshotTour.h"
-#include "shell/GermanTranslation.h"
+#include "common/GermanTranslation.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -84,10 +84,10 @@ void checkRecords(const QString &page, const QString &title, const QString &comm
         FUZZ_CHECK(name == QLocale().toUpper(name.toString()));
     }
 
-    // The tooltip carries the command name to the click that makes the item.
+    // The tooltip names the button's number and its command.
     const QString tooltip = MenuRecords::buttonTooltip(buttonNumber, command);
     FUZZ_CHECK(tooltip.size() >= 4 && FuzzSupport::isDigit(tooltip.at(0)) && FuzzSupport::isDigit(tooltip.at(2)));
-    FUZZ_CHECK(MenuRecords::commandFromTooltip(tooltip) == command);
+    FUZZ_CHECK(tooltip.endsWith(u' ' + command));
 }
 
 } // namespace

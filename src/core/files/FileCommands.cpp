@@ -1,0 +1,85 @@
+#include "files/FileCommands.h"
+
+#include "files/CurrentDirectory.h"
+#include "files/FileTexts.h"
+#include "files/OpenProcedure.h"
+#include "files/VocabularyFile.h"
+#include "model/ProgramState.h"
+#include "dialogs/UserDialogs.h"
+
+FileCommands::FileCommands(ProgramState &state, UserDialogs &dialogs)
+    : m_state(state)
+    , m_dialogs(dialogs)
+    , m_savedMenu(state.recordList)
+{
+}
+
+SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
+{
+    EntryListModel &list = m_state.recordList;
+    // After a Yes to the question about changes, a list emptied since it
+    // was opened is saved too; "&Speichern" alone keeps its own condition.
+    const bool runs = !list.isEmpty() || m_state.recordListModified || changesToKeep;
+    const SaveProcedure::Outcome outcome = SaveProcedure(m_dialogs).run({
+        .entries = list.entries(),
+        .runs = runs,
+        .filter = FileTexts::menuFilter(),
+        .proposedPath = {},
+    });
+    if (outcome == SaveProcedure::Outcome::Saved) {
+        m_state.recordListModified = false;
+        m_savedMenu.markSaved();
+    }
+    return outcome;
+}
+
+void FileCommands::openMenuFile(const std::function<void()> &closePreview)
+{
+    if (!offerToSaveChangedMenu())
+        return;
+    if (closePreview)
+        closePreview();
+    CurrentDirectory::enter(m_state.startDirectory);
+    OpenProcedure::Result result = OpenProcedure(m_dialogs).run(m_state.rememberedDirectory);
+    if (result.rememberedDirectory)
+        m_state.rememberedDirectory = *result.rememberedDirectory;
+    if (result.entries) {
+        m_state.recordList.setEntries(std::move(*result.entries));
+        m_savedMenu.markSaved();
+    }
+}
+
+bool FileCommands::offerToSaveChangedMenu()
+{
+    if (!m_savedMenu.differs())
+        return true;
+    const UserDialogs::Answer answer =
+        m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
+    if (answer != UserDialogs::Answer::Yes)
+        return true;
+    return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
+}
+
+void FileCommands::loadVocabulary()
+{
+    m_state.vocabulary.setEntries(VocabularyFile::load(CurrentDirectory::path()));
+}
+
+SaveProcedure::Outcome FileCommands::saveVocabularyAtExit()
+{
+    EntryListModel &list = m_state.vocabulary;
+    const SaveProcedure::Outcome outcome = SaveProcedure(m_dialogs).run({
+        .entries = list.entries(),
+        .runs = !list.isEmpty() && m_state.vocabularyModified,
+        .filter = FileTexts::vocabularyFilter(),
+        .proposedPath = VocabularyFile::pathIn(m_state.startDirectory),
+    });
+    if (outcome == SaveProcedure::Outcome::Saved)
+        m_state.vocabularyModified = false;
+    return outcome;
+}
+
+void FileCommands::restoreStartDirectory()
+{
+    CurrentDirectory::enter(m_state.startDirectory);
+}

@@ -1,0 +1,22 @@
+#include "common/GermanTranslation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace GermanTranslation {
+
+bool install(QCoreApplication &app)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace GermanTranslation

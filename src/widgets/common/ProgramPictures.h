@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The program's own picture: the icon of its windows and the emblem of the
+// info window. The button template is ButtonPicture's.
+namespace ProgramPictures {
+
+inline QString iconPath()
+{
+    return QStringLiteral(":/pictures/icon.png");
+}
+
+inline QIcon icon()
+{
+    return QIcon(iconPath());
+}
+
+} // namespace ProgramPictures

@@ -1,0 +1,66 @@
+#include "help/TextWindow.h"
+
+#include "common/WindowPlacement.h"
+#include "common/Fonts.h"
+#include "common/ProgramPictures.h"
+#include "common/Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+TextWindow::TextWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(u"frmQDText"_s);
+    setWindowTitle(u"QD5 Tastwerk Anleitung"_s);
+    setWindowIcon(ProgramPictures::icon());
+
+    // Carries the text field's size and shows nothing itself.
+    m_imgQDText = new QLabel(this);
+    m_imgQDText->setObjectName(u"imgQDText"_s);
+    m_imgQDText->setGeometry(Twips::rect(0, 0, 5535, 3015));
+    m_imgQDText->hide();
+
+    m_txtQD = new QPlainTextEdit(this);
+    m_txtQD->setObjectName(u"txtQD"_s);
+    m_txtQD->setFont(Fonts::tahoma());
+    m_txtQD->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_txtQD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtQD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusProxy(m_txtQD);
+
+    resize(Twips::size(5550, 3030));
+    if (const QScreen *screen = this->screen())
+        move(WindowPlacement::centredOnScreen(size(), screen->availableGeometry()).topLeft());
+}
+
+void TextWindow::showText(const QString &caption, const QString &text)
+{
+    setWindowTitle(caption);
+    m_txtQD->setPlainText(text);
+    m_txtQD->setFocus();
+}
+
+void TextWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!isMinimized())
+        layOutText();
+}
+
+void TextWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A restore does not always come with a resize.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        layOutText();
+}
+
+void TextWindow::layOutText()
+{
+    m_txtQD->setGeometry(QRect(QPoint(0, 0), m_imgQDText->size()));
+}

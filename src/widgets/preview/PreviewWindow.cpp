@@ -1,0 +1,140 @@
+#include "preview/PreviewWindow.h"
+
+#include "common/ButtonPicture.h"
+#include "model/ProgramState.h"
+#include "preview/PreviewRenderer.h"
+#include "common/WindowPlacement.h"
+#include "common/ClickableImage.h"
+#include "common/Fonts.h"
+#include "common/ProgramPictures.h"
+#include "common/Twips.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the window opens on a large enough screen, in twips.
+constexpr QRect ClientArea = Twips::rect(12030, 3885, 2490, 4050);
+
+// Until the window manager has framed the window its frame is unknown;
+// this is roomy enough for the usual title bars.
+constexpr QMargins AssumedFrame(8, 32, 8, 8);
+
+} // namespace
+
+PreviewWindow::PreviewWindow(const ProgramState &state, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , m_state(state)
+{
+    setObjectName(u"frmQDMenu"_s);
+    setWindowTitle(u"Quonda Menu"_s);
+    setWindowIcon(ProgramPictures::icon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+    placeOnScreen();
+
+    m_previewPage = 0;
+    drawPage();
+}
+
+void PreviewWindow::createControls()
+{
+    setFixedSize(ClientArea.size());
+
+    m_lblMenu = new QLabel(u"Haupmenü 1 von 6"_s, this);
+    m_lblMenu->setObjectName(u"lblMenu"_s);
+    m_lblMenu->setGeometry(Twips::rect(0, 0, 2475, 375));
+    m_lblMenu->setAlignment(Qt::AlignCenter);
+    m_lblMenu->setTextFormat(Qt::PlainText);
+    m_lblMenu->setFont(Fonts::msSansSerif());
+
+    m_picMenu = new QFrame(this);
+    m_picMenu->setObjectName(u"PicMenu"_s);
+    m_picMenu->setGeometry(Twips::rect(0, 360, 2475, 3705));
+    m_picMenu->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    // The places are measured from inside the frame's border.
+    const QPoint origin = m_picMenu->contentsRect().topLeft();
+    for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
+        const int left = (place % 2) * 1200;
+        const int top = (place / 2) * 1200;
+
+        auto *image = new ClickableImage(m_picMenu);
+        image->setObjectName(u"imgMen_%1"_s.arg(place));
+        image->setGeometry(Twips::rect(left, top, 1200, 750).translated(origin));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->hide();
+        connect(image, &ClickableImage::clicked, this, [this, place] { placeClicked(place); });
+        m_imgMen.at(place) = image;
+
+        auto *caption = new QLabel(m_picMenu);
+        caption->setObjectName(u"lblMen_%1"_s.arg(place));
+        caption->setGeometry(Twips::rect(left, top + 750, 1200, 450).translated(origin));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setWordWrap(true);
+        caption->setTextFormat(Qt::PlainText);
+        caption->setFont(Fonts::sansLight());
+        m_lblMen.at(place) = caption;
+    }
+}
+
+void PreviewWindow::placeOnScreen()
+{
+    QScreen *screen = QGuiApplication::screenAt(ClientArea.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : ClientArea;
+    setGeometry(WindowPlacement::keptOnScreen(ClientArea, AssumedFrame, available));
+}
+
+void PreviewWindow::placeClicked(int place)
+{
+    if (QLocale().toUpper(m_placeCommands.at(place)) != u"PAGE")
+        return;
+    for (int other = 0; other < RenderedPage::PlaceCount; ++other) {
+        m_imgMen.at(other)->hide();
+        m_lblMen.at(other)->clear();
+    }
+    ++m_previewPage;
+    drawPage();
+}
+
+void PreviewWindow::drawPage()
+{
+    // Each page makes the button folder current, as paging the button
+    // field does; later file dialogs start there.
+    if (!m_state.buttonFolder.isEmpty())
+        QDir::setCurrent(m_state.buttonFolder);
+    apply(PreviewRenderer::render(m_state.recordList.entries(), m_previewPage, m_state.buttonFiles.entries(),
+                                  m_state.vocabulary.entries()));
+}
+
+void PreviewWindow::apply(const RenderedPage &page)
+{
+    m_previewPage = page.previewPage;
+    if (page.title)
+        m_lblMenu->setText(*page.title);
+    for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
+        const RenderedPage::Place &drawn = page.places.at(place);
+        if (!drawn.drawn)
+            continue;
+        ClickableImage *image = m_imgMen.at(place);
+        // A folder that vanished meanwhile gives template pictures, not a failure.
+        image->setPixmap(drawn.pictureFile
+                             ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*drawn.pictureFile))
+                             : ButtonPicture::templatePicture());
+        image->setToolTip(drawn.command);
+        m_placeCommands.at(place) = drawn.command;
+        image->show();
+        if (drawn.caption)
+            m_lblMen.at(place)->setText(*drawn.caption);
+    }
+}

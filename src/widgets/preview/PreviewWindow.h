@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class ClickableImage;
+class QFrame;
+class QLabel;
+struct ProgramState;
+struct RenderedPage;
+
+// frmQDMenu: one page of the menu as the device shows it, a title and six
+// button places. A click on a place whose command is "PAGE" turns the page.
+// Creating the window is its load: it draws the first page at once.
+class PreviewWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PreviewWindow(const ProgramState &state, QWidget *parent);
+
+    // The page number the next page turn goes on from; 0 = first page.
+    int previewPage() const { return m_previewPage; }
+
+private:
+    void createControls();
+    void placeOnScreen();
+    void placeClicked(int place);
+    void drawPage();
+    void apply(const RenderedPage &page);
+
+    const ProgramState &m_state;
+    int m_previewPage = 0;
+
+    QLabel *m_lblMenu = nullptr;
+    QFrame *m_picMenu = nullptr;
+    std::array<ClickableImage *, 6> m_imgMen{};
+    std::array<QLabel *, 6> m_lblMen{};
+    // What each place does when clicked; its tooltip shows the same.
+    std::array<QString, 6> m_placeCommands;
+};
