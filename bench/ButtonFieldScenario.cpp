@@ -24,8 +24,8 @@ Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runn
     folder.enter();
     ShownWindow shown;
     MainWindow &window = shown.window;
-    LibraryController *library = window.library();
-    QWidget *area = window.buttonArea();
+    LibraryController *library = shown.library();
+    QWidget *area = shown.child(u"Picture1"_s);
 
     QStringList names;
     for (int i = 1; i <= Files; ++i)
@@ -40,14 +40,14 @@ Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runn
         .ours = Comparison::Side::timed(
             [&] {
                 library->acceptButtonFiles(names);
-                created = library->buttonField().count();
+                created = shown.buttonField().count();
                 library->releaseButtonField();
                 window.state().buttonFiles.clear();
                 EventLoop::settle();
             },
             {},
             // As after "&Ordner Wählen": the next folder may be loaded.
-            [&] { window.loadButtonsAction()->setEnabled(true); }),
+            [&] { shown.child<QAction>(u"mnuBLaden"_s)->setEnabled(true); }),
         .floor = Comparison::Side::timed([&] {
             std::vector<QLabel *> labels;
             labels.reserve(2 * Files);
@@ -60,8 +60,8 @@ Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runn
         }),
     };
     Outcome outcome = runner.run(comparison);
-    if (created != Files || library->buttonField().count() != 0)
-        outcome.failure = u"%1 buttons were made, %2 are left"_s.arg(created).arg(library->buttonField().count());
+    if (created != Files || shown.buttonField().count() != 0)
+        outcome.failure = u"%1 buttons were made, %2 are left"_s.arg(created).arg(shown.buttonField().count());
     else
         outcome.failure = shown.dialogs.unexpectedMessages();
     return outcome;

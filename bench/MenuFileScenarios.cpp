@@ -79,7 +79,7 @@ struct MenuFileWindow
         open->trigger();
         // What the view does before it first paints the new list, done
         // here so that it counts as work rather than painting.
-        window.recordListBox()->listView()->doItemsLayout();
+        window.findChild<EntryListBox *>(u"cboQDMenu_0"_s)->listView()->doItemsLayout();
         EventLoop::settle();
     }
 };

@@ -26,9 +26,8 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
 {
     folder.enter();
     ShownWindow shown;
-    MainWindow &window = shown.window;
     LibraryController *library = shown.loadButtons(folder);
-    QPushButton *next = window.builderButton(2);
+    QPushButton *next = shown.child<QPushButton>(u"cmdQDButton_2"_s);
 
     std::array<QStringList, 4> batchFiles;
     for (int member = 1; member <= folder.buttonNames().size(); ++member)
@@ -57,7 +56,7 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
 
     // The batch shown last: every button of it with its picture and number.
     const int batch = library->paging().batch();
-    const ButtonField &field = library->buttonField();
+    const ButtonField &field = shown.buttonField();
     for (int member = ButtonPaging::firstMember(batch); member <= ButtonPaging::lastMember(batch, field.count());
          ++member) {
         const ClickableImage *image = field.image(member);

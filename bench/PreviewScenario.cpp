@@ -34,9 +34,9 @@ Outcome Scenarios::preview(BenchFolder &folder, const ComparisonRunner &runner)
     shown.loadButtons(folder);
     const QStringList records = BenchFolder::menu(1 + Pages * RecordsPerPage, folder.commands());
     window.state().recordList.setEntries(records);
-    window.builderButton(9)->click();
+    shown.child<QPushButton>(u"cmdQDButton_9"_s)->click();
     EventLoop::settle();
-    PreviewWindow *preview = window.preview()->previewWindow();
+    PreviewWindow *preview = shown.preview()->previewWindow();
     if (!preview) {
         Outcome outcome;
         outcome.title = u"5. One preview page"_s;

@@ -4,8 +4,10 @@
 #include "BenchFolder.h"
 #include "EventLoop.h"
 #include "library/ButtonFolderPath.h"
+#include "library/ButtonArea.h"
 #include "library/LibraryController.h"
 #include "MainWindow.h"
+#include "preview/PreviewController.h"
 
 #include <QImage>
 
@@ -22,9 +24,19 @@ struct ShownWindow
     LibraryController *loadButtons(const BenchFolder &folder)
     {
         window.state().buttonFolder = ButtonFolderPath::fromFolder(folder.buttonFolder());
-        window.library()->acceptButtonFiles(folder.buttonNames());
-        return window.library();
+        library()->acceptButtonFiles(folder.buttonNames());
+        return library();
     }
+
+    // The main window's controls and controllers, by their objectNames.
+    template<typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        return window.findChild<T *>(name);
+    }
+    LibraryController *library() const { return child<LibraryController>(QStringLiteral("libraryController")); }
+    PreviewController *preview() const { return child<PreviewController>(QStringLiteral("previewController")); }
+    ButtonField &buttonField() const { return child<ButtonArea>(QStringLiteral("Picture1"))->field(); }
 
     // Once our side passed its own checks, what is left to go wrong: a
     // picture the floor could not decode, or a box nobody expected.

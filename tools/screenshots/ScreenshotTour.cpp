@@ -115,8 +115,8 @@ bool ScreenshotTour::prepareWorkingFolder()
 
 bool ScreenshotTour::chooseAndLoadButtons()
 {
-    m_window->folderChoiceAction()->trigger();
-    FolderList *folders = m_window->folderList();
+    child<QAction>(u"mnuBOrdnerWae"_s)->trigger();
+    FolderList *folders = child<FolderList>(u"Dir1"_s);
     const QList<QTreeWidgetItem *> rows = folders->findItems(u"buttons"_s, Qt::MatchExactly | Qt::MatchRecursive);
     if (rows.size() != 1)
         return fail(u"the folder list does not offer the button folder"_s);
@@ -124,8 +124,8 @@ bool ScreenshotTour::chooseAndLoadButtons()
     if (!grab(m_window.get(), u"folder-choice.png"_s))
         return false;
 
-    m_window->loadButtonsAction()->trigger();
-    FileListWindow *fileList = m_window->library()->fileList();
+    child<QAction>(u"mnuBLaden"_s)->trigger();
+    FileListWindow *fileList = child<LibraryController>(u"libraryController"_s)->fileList();
     if (!grab(fileList, u"file-list.png"_s))
         return false;
     QTest::mouseClick(fileList->findChild<QPushButton *>(u"cmdFileList_0"_s), Qt::LeftButton);
@@ -134,15 +134,15 @@ bool ScreenshotTour::chooseAndLoadButtons()
     return noBoxShown(u"loading"_s);
 }
 
-void ScreenshotTour::clickBuilder(int index)
+void ScreenshotTour::clickBuilder(Builder builder)
 {
-    QTest::mouseClick(m_window->builderButton(index), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(u"cmdQDButton_%1"_s.arg(int(builder))), Qt::LeftButton);
 }
 
 ClickableImage *ScreenshotTour::shownButton(const QString &command) const
 {
     // Tooltips read "034 navigate_to".
-    for (ClickableImage *image : m_window->buttonArea()->findChildren<ClickableImage *>()) {
+    for (ClickableImage *image : child(u"Picture1"_s)->findChildren<ClickableImage *>()) {
         if (image->isVisible() && image->toolTip().mid(4) == command)
             return image;
     }
@@ -152,7 +152,7 @@ ClickableImage *ScreenshotTour::shownButton(const QString &command) const
 bool ScreenshotTour::clickButton(const QString &command)
 {
     for (int step = 0; step < StepsToAnyBatch && !shownButton(command); ++step)
-        clickBuilder(2);
+        clickBuilder(Builder::NextBatch);
     ClickableImage *image = shownButton(command);
     if (!image)
         return fail(u"no button "_s + command);
@@ -162,20 +162,20 @@ bool ScreenshotTour::clickButton(const QString &command)
 
 bool ScreenshotTour::composeMenu()
 {
-    QTest::mouseClick(m_window->titleField(), Qt::LeftButton);
-    QTest::keyClicks(m_window->titleField(), u"Optionen"_s);
-    clickBuilder(3);
-    clickBuilder(4);
+    QTest::mouseClick(child<QLineEdit>(u"txtTitel_1"_s), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>(u"txtTitel_1"_s), u"Optionen"_s);
+    clickBuilder(Builder::BlockLine);
+    clickBuilder(Builder::PageHeader);
     for (const QString &command : FirstPage) {
         if (!clickButton(command))
             return false;
     }
-    clickBuilder(4);
+    clickBuilder(Builder::PageHeader);
     for (const QString &command : SecondPage) {
         if (!clickButton(command))
             return false;
     }
-    clickBuilder(6);
+    clickBuilder(Builder::FirstPageItem);
     return noBoxShown(u"composing"_s);
 }
 
@@ -183,18 +183,18 @@ bool ScreenshotTour::showFirstBatch()
 {
     // Back to the first, full batch for the picture of the main window.
     for (int step = 0; step < StepsToAnyBatch && !shownButton(u"about"_s); ++step)
-        clickBuilder(2);
+        clickBuilder(Builder::NextBatch);
     if (!shownButton(u"about"_s))
         return fail(u"the first batch did not come back"_s);
-    m_window->titleField()->clearFocus();
-    m_window->recordListBox()->setFocus();
+    child<QLineEdit>(u"txtTitel_1"_s)->clearFocus();
+    child(u"cboQDMenu_0"_s)->setFocus();
     return grab(m_window.get(), u"main-window.png"_s);
 }
 
 bool ScreenshotTour::previewMenu()
 {
-    clickBuilder(9);
-    PreviewWindow *preview = m_window->preview()->previewWindow();
+    clickBuilder(Builder::ShowMenu);
+    PreviewWindow *preview = child<PreviewController>(u"previewController"_s)->previewWindow();
     if (!grab(preview, u"preview-page1.png"_s))
         return false;
     QTest::mouseClick(preview->findChild<ClickableImage *>(u"imgMen_5"_s), Qt::LeftButton);
@@ -205,7 +205,7 @@ bool ScreenshotTour::previewMenu()
 
 bool ScreenshotTour::showHelpWindows()
 {
-    HelpController *help = m_window->help();
+    HelpController *help = child<HelpController>(u"helpController"_s);
     help->showManual();
     if (!grab(help->textWindow(), u"manual.png"_s))
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/Builder.h"
+#include "MainWindow.h"
 #include "TourDialogs.h"
 
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <memory>
 
 class ClickableImage;
-class MainWindow;
 class QWidget;
 
 // Walks a fresh program through the user's road (choose the folder, load
@@ -35,7 +36,13 @@ private:
     bool grab(QWidget *window, const QString &name);
     bool fail(const QString &reason);
     bool noBoxShown(const QString &step);
-    void clickBuilder(int index);
+    void clickBuilder(Builder builder);
+    // A control or controller of the main window, by its objectName.
+    template<typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
     ClickableImage *shownButton(const QString &command) const;
     bool clickButton(const QString &command);
 
