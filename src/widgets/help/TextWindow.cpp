@@ -20,18 +20,18 @@ TextWindow::TextWindow(QWidget *parent)
     setWindowIcon(ProgramPictures::icon());
 
     // Carries the text field's size and shows nothing itself.
-    m_imgQDText = new QLabel(this);
-    m_imgQDText->setObjectName(u"imgQDText"_s);
-    m_imgQDText->setGeometry(Twips::rect(0, 0, 5535, 3015));
-    m_imgQDText->hide();
+    m_sizeImage = new QLabel(this);
+    m_sizeImage->setObjectName(u"imgQDText"_s);
+    m_sizeImage->setGeometry(Twips::rect(0, 0, 5535, 3015));
+    m_sizeImage->hide();
 
-    m_txtQD = new QPlainTextEdit(this);
-    m_txtQD->setObjectName(u"txtQD"_s);
-    m_txtQD->setFont(Fonts::tahoma());
-    m_txtQD->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_txtQD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_txtQD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusProxy(m_txtQD);
+    m_textField = new QPlainTextEdit(this);
+    m_textField->setObjectName(u"txtQD"_s);
+    m_textField->setFont(Fonts::tahoma());
+    m_textField->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_textField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusProxy(m_textField);
 
     resize(Twips::size(5550, 3030));
     if (const QScreen *screen = this->screen())
@@ -41,8 +41,8 @@ TextWindow::TextWindow(QWidget *parent)
 void TextWindow::showText(const QString &caption, const QString &text)
 {
     setWindowTitle(caption);
-    m_txtQD->setPlainText(text);
-    m_txtQD->setFocus();
+    m_textField->setPlainText(text);
+    m_textField->setFocus();
 }
 
 void TextWindow::resizeEvent(QResizeEvent *event)
@@ -62,5 +62,5 @@ void TextWindow::changeEvent(QEvent *event)
 
 void TextWindow::layOutText()
 {
-    m_txtQD->setGeometry(QRect(QPoint(0, 0), m_imgQDText->size()));
+    m_textField->setGeometry(QRect(QPoint(0, 0), m_sizeImage->size()));
 }

@@ -18,7 +18,7 @@ public:
     // Replaces caption and the whole text, dropping whatever was typed in.
     void showText(const QString &caption, const QString &text);
 
-    QPlainTextEdit *textField() const { return m_txtQD; }
+    QPlainTextEdit *textField() const { return m_textField; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -27,6 +27,6 @@ protected:
 private:
     void layOutText();
 
-    QPlainTextEdit *m_txtQD = nullptr;
-    QLabel *m_imgQDText = nullptr;
+    QPlainTextEdit *m_textField = nullptr;
+    QLabel *m_sizeImage = nullptr;
 };

@@ -49,40 +49,40 @@ void PreviewWindow::createControls()
 {
     setFixedSize(ClientArea.size());
 
-    m_lblMenu = new QLabel(u"Haupmenü 1 von 6"_s, this);
-    m_lblMenu->setObjectName(u"lblMenu"_s);
-    m_lblMenu->setGeometry(Twips::rect(0, 0, 2475, 375));
-    m_lblMenu->setAlignment(Qt::AlignCenter);
-    m_lblMenu->setTextFormat(Qt::PlainText);
-    m_lblMenu->setFont(Fonts::msSansSerif());
+    m_titleLabel = new QLabel(u"Haupmenü 1 von 6"_s, this);
+    m_titleLabel->setObjectName(u"lblMenu"_s);
+    m_titleLabel->setGeometry(Twips::rect(0, 0, 2475, 375));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_titleLabel->setFont(Fonts::msSansSerif());
 
-    m_picMenu = new QFrame(this);
-    m_picMenu->setObjectName(u"PicMenu"_s);
-    m_picMenu->setGeometry(Twips::rect(0, 360, 2475, 3705));
-    m_picMenu->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_placeFrame = new QFrame(this);
+    m_placeFrame->setObjectName(u"PicMenu"_s);
+    m_placeFrame->setGeometry(Twips::rect(0, 360, 2475, 3705));
+    m_placeFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     // The places are measured from inside the frame's border.
-    const QPoint origin = m_picMenu->contentsRect().topLeft();
+    const QPoint origin = m_placeFrame->contentsRect().topLeft();
     for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
         const int left = (place % 2) * 1200;
         const int top = (place / 2) * 1200;
 
-        auto *image = new ClickableImage(m_picMenu);
+        auto *image = new ClickableImage(m_placeFrame);
         image->setObjectName(u"imgMen_%1"_s.arg(place));
         image->setGeometry(Twips::rect(left, top, 1200, 750).translated(origin));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->hide();
         connect(image, &ClickableImage::clicked, this, [this, place] { placeClicked(place); });
-        m_imgMen.at(place) = image;
+        m_placeImages.at(place) = image;
 
-        auto *caption = new QLabel(m_picMenu);
+        auto *caption = new QLabel(m_placeFrame);
         caption->setObjectName(u"lblMen_%1"_s.arg(place));
         caption->setGeometry(Twips::rect(left, top + 750, 1200, 450).translated(origin));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(true);
         caption->setTextFormat(Qt::PlainText);
         caption->setFont(Fonts::sansLight());
-        m_lblMen.at(place) = caption;
+        m_placeCaptions.at(place) = caption;
     }
 }
 
@@ -100,8 +100,8 @@ void PreviewWindow::placeClicked(int place)
     if (QLocale().toUpper(m_placeCommands.at(place)) != u"PAGE")
         return;
     for (int other = 0; other < RenderedPage::PlaceCount; ++other) {
-        m_imgMen.at(other)->hide();
-        m_lblMen.at(other)->clear();
+        m_placeImages.at(other)->hide();
+        m_placeCaptions.at(other)->clear();
     }
     ++m_previewPage;
     drawPage();
@@ -121,12 +121,12 @@ void PreviewWindow::apply(const RenderedPage &page)
 {
     m_previewPage = page.previewPage;
     if (page.title)
-        m_lblMenu->setText(*page.title);
+        m_titleLabel->setText(*page.title);
     for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
         const RenderedPage::Place &drawn = page.places.at(place);
         if (!drawn.drawn)
             continue;
-        ClickableImage *image = m_imgMen.at(place);
+        ClickableImage *image = m_placeImages.at(place);
         // A folder that vanished meanwhile gives template pictures, not a failure.
         image->setPixmap(drawn.pictureFile
                              ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*drawn.pictureFile))
@@ -135,6 +135,6 @@ void PreviewWindow::apply(const RenderedPage &page)
         m_placeCommands.at(place) = drawn.command;
         image->show();
         if (drawn.caption)
-            m_lblMen.at(place)->setText(*drawn.caption);
+            m_placeCaptions.at(place)->setText(*drawn.caption);
     }
 }

@@ -34,10 +34,10 @@ private:
     const ProgramState &m_state;
     int m_previewPage = 0;
 
-    QLabel *m_lblMenu = nullptr;
-    QFrame *m_picMenu = nullptr;
-    std::array<ClickableImage *, 6> m_imgMen{};
-    std::array<QLabel *, 6> m_lblMen{};
+    QLabel *m_titleLabel = nullptr;
+    QFrame *m_placeFrame = nullptr;
+    std::array<ClickableImage *, 6> m_placeImages{};
+    std::array<QLabel *, 6> m_placeCaptions{};
     // What each place does when clicked; its tooltip shows the same.
     std::array<QString, 6> m_placeCommands;
 };
