@@ -20,7 +20,11 @@ public:
 
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    QString buttonFolder() const { return m_dir.filePath(QStringLiteral("buttons")); }
+    QString buttonFolder() const
+    {
+        using namespace Qt::StringLiterals;
+        return m_dir.filePath(u"buttons"_s);
+    }
     // The button files as the file list shows them, and their full paths.
     QStringList buttonNames() const { return m_buttonNames; }
     QString buttonPath(const QString &name) const;

@@ -3,8 +3,8 @@
 #include "BenchDialogs.h"
 #include "BenchFolder.h"
 #include "EventLoop.h"
-#include "library/ButtonFolderPath.h"
 #include "library/ButtonArea.h"
+#include "library/ButtonFolderPath.h"
 #include "library/LibraryController.h"
 #include "MainWindow.h"
 #include "preview/PreviewController.h"
@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <span>
+
+// Every test and scenario spells its texts this way.
+using namespace Qt::StringLiterals;
 
 // The main window shown as the program shows it, its dialogs answered by
 // the bench.
@@ -34,16 +37,16 @@ struct ShownWindow
     {
         return window.findChild<T *>(name);
     }
-    LibraryController *library() const { return child<LibraryController>(QStringLiteral("libraryController")); }
-    PreviewController *preview() const { return child<PreviewController>(QStringLiteral("previewController")); }
-    ButtonField &buttonField() const { return child<ButtonArea>(QStringLiteral("Picture1"))->field(); }
+    LibraryController *library() const { return child<LibraryController>(u"libraryController"_s); }
+    PreviewController *preview() const { return child<PreviewController>(u"previewController"_s); }
+    ButtonField &buttonField() const { return child<ButtonArea>(u"Picture1"_s)->field(); }
 
     // Once our side passed its own checks, what is left to go wrong: a
     // picture the floor could not decode, or a box nobody expected.
     QString otherFailure(std::span<const QImage> floorDecoded) const
     {
         if (std::any_of(floorDecoded.begin(), floorDecoded.end(), [](const QImage &image) { return image.isNull(); }))
-            return QStringLiteral("the floor could not decode a picture");
+            return u"the floor could not decode a picture"_s;
         return dialogs.unexpectedMessages();
     }
 

@@ -1,8 +1,8 @@
 #include "BenchDialogs.h"
 #include "BenchFolder.h"
 #include "EventLoop.h"
-#include "Scenarios.h"
 #include "MainWindow.h"
+#include "Scenarios.h"
 
 #include <QApplication>
 #include <QDir>
@@ -155,7 +155,7 @@ int Scenarios::startUpChild(int &argc, char **argv)
     } else {
         window = std::make_unique<QMainWindow>();
         if (text)
-            window->setCentralWidget(new QLabel(QStringLiteral("QD5 Tastwerk"), window.get()));
+            window->setCentralWidget(new QLabel(u"QD5 Tastwerk"_s, window.get()));
         marks[3] = processUsage();
         auto *counter = new PaintCounter(window.get());
         window->show();

@@ -1,15 +1,17 @@
-#include "common/WindowPlacement.h"
 #include "common/GermanTranslation.h"
-#include "MainWindow.h"
 #include "common/QtUserDialogs.h"
+#include "common/WindowPlacement.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QD5 Tastwerk"));
+    QApplication::setApplicationName(u"QD5 Tastwerk"_s);
     GermanTranslation::install(app);
 
     QtUserDialogs dialogs;

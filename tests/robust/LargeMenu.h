@@ -6,11 +6,13 @@
 // lengths and texts, so that any mix of the two is told apart from both.
 namespace LargeMenu {
 
+using namespace Qt::StringLiterals;
+
 inline QStringList make(QChar variant, int records)
 {
-    QStringList list{QStringLiteral("MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|")};
+    QStringList list{u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s};
     for (int record = 1; record <= records; ++record)
-        list << QStringLiteral("MENUITEM|TASK_%1_%2|").arg(variant).arg(record, 6, 10, QChar(u'0'));
+        list << u"MENUITEM|TASK_%1_%2|"_s.arg(variant).arg(record, 6, 10, QChar(u'0'));
     return list;
 }
 

@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTest>
 
+// Every test and scenario spells its texts this way.
+using namespace Qt::StringLiterals;
+
 // A main window started in a temporary folder of its own, its dialogs
 // scripted, and the steps a person takes in it. Controls and controllers
 // are found by their objectNames, as accessibility tools find them.
@@ -32,36 +35,33 @@ struct Desk
         return window.findChild<T *>(name);
     }
     void press(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
-    void click(Builder builder) const
-    {
-        press(QStringLiteral("cmdQDButton_%1").arg(int(builder)));
-    }
+    void click(Builder builder) const { press(u"cmdQDButton_%1"_s.arg(int(builder))); }
     void trigger(const QString &action) const { child<QAction>(action)->trigger(); }
 
-    QLineEdit *pageField() const { return child<QLineEdit>(QStringLiteral("txtTitel_0")); }
-    QLineEdit *titleField() const { return child<QLineEdit>(QStringLiteral("txtTitel_1")); }
-    FolderList *folderList() const { return child<FolderList>(QStringLiteral("Dir1")); }
-    ButtonArea *buttonArea() const { return child<ButtonArea>(QStringLiteral("Picture1")); }
+    QLineEdit *pageField() const { return child<QLineEdit>(u"txtTitel_0"_s); }
+    QLineEdit *titleField() const { return child<QLineEdit>(u"txtTitel_1"_s); }
+    FolderList *folderList() const { return child<FolderList>(u"Dir1"_s); }
+    ButtonArea *buttonArea() const { return child<ButtonArea>(u"Picture1"_s); }
     ButtonField &buttonField() const { return buttonArea()->field(); }
-    LibraryController *library() const { return window.findChild<LibraryController *>(QStringLiteral("libraryController")); }
-    PreviewController *preview() const { return window.findChild<PreviewController *>(QStringLiteral("previewController")); }
+    LibraryController *library() const { return window.findChild<LibraryController *>(u"libraryController"_s); }
+    PreviewController *preview() const { return window.findChild<PreviewController *>(u"previewController"_s); }
 
     // "&Ordner Wählen" with `path` current, then a press in the folder list.
     void chooseFolder(const QString &path)
     {
         QDir::setCurrent(path);
-        trigger(QStringLiteral("mnuBOrdnerWae"));
+        trigger(u"mnuBOrdnerWae"_s);
         QTest::mousePress(folderList()->viewport(), Qt::LeftButton);
         QTest::mouseRelease(folderList()->viewport(), Qt::LeftButton);
     }
     // "OK" or "Abbruch" in the file list.
-    void acceptFileList() const { pressInFileList(QStringLiteral("cmdFileList_0")); }
-    void rejectFileList() const { pressInFileList(QStringLiteral("cmdFileList_1")); }
+    void acceptFileList() const { pressInFileList(u"cmdFileList_0"_s); }
+    void rejectFileList() const { pressInFileList(u"cmdFileList_1"_s); }
     // Chooses `path`, lists it and confirms with "OK".
     void loadButtons(const QString &path)
     {
         chooseFolder(path);
-        trigger(QStringLiteral("mnuBLaden"));
+        trigger(u"mnuBLaden"_s);
         acceptFileList();
     }
 

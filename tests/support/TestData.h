@@ -9,6 +9,8 @@
 // lines and the worked example.
 namespace TestData {
 
+using namespace Qt::StringLiterals;
+
 inline QString sourcePath(const QString &relative)
 {
     return qEnvironmentVariable("TASTWERK_SOURCE_DIR") + u'/' + relative;
@@ -23,8 +25,7 @@ inline QByteArray sourceBytes(const QString &relative)
 // Our vocabulary file, a line an entry.
 inline QStringList vocabulary()
 {
-    return Windows1252Codec::decode(sourceBytes(QStringLiteral("data/Quonda.dat")))
-        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return Windows1252Codec::decode(sourceBytes(u"data/Quonda.dat"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts);
 }
 
 // The command in its 25 columns, then the caption.
@@ -38,24 +39,24 @@ inline QStringList numbered(int n)
 {
     QStringList entries;
     for (int i = 0; i < n; ++i)
-        entries << QStringLiteral("e%1").arg(i);
+        entries << u"e%1"_s.arg(i);
     return entries;
 }
 
 // The twelve records the builder makes for two pages titled "Optionen".
 inline const QStringList WorkedExample = {
-    QStringLiteral("MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"),
-    QStringLiteral("MENUPAGE|TASK_PAGE1|Optionen 1|"),
-    QStringLiteral("MENUITEM|TASK_NAVIGATE_TO|"),
-    QStringLiteral("MENUITEM|TASK_SHOW_MAP|"),
-    QStringLiteral("MENUITEM|TASK_PLAN_VIA|"),
-    QStringLiteral("MENUITEM|TASK_ADD_FAVORITE|"),
-    QStringLiteral("MENUITEM|TASK_SET_VOLUME|"),
-    QStringLiteral("MENUITEM|TASK_PAGE2|"),
-    QStringLiteral("MENUPAGE|TASK_PAGE2|Optionen 2|"),
-    QStringLiteral("MENUITEM|TASK_SWITCH_NIGHTVIEW|"),
-    QStringLiteral("MENUITEM|TASK_SET_LANGUAGE|"),
-    QStringLiteral("MENUITEM|TASK_PAGE1|"),
+    u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s,
+    u"MENUPAGE|TASK_PAGE1|Optionen 1|"_s,
+    u"MENUITEM|TASK_NAVIGATE_TO|"_s,
+    u"MENUITEM|TASK_SHOW_MAP|"_s,
+    u"MENUITEM|TASK_PLAN_VIA|"_s,
+    u"MENUITEM|TASK_ADD_FAVORITE|"_s,
+    u"MENUITEM|TASK_SET_VOLUME|"_s,
+    u"MENUITEM|TASK_PAGE2|"_s,
+    u"MENUPAGE|TASK_PAGE2|Optionen 2|"_s,
+    u"MENUITEM|TASK_SWITCH_NIGHTVIEW|"_s,
+    u"MENUITEM|TASK_SET_LANGUAGE|"_s,
+    u"MENUITEM|TASK_PAGE1|"_s,
 };
 
 } // namespace TestData

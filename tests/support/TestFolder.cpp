@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 TestFolder::TestFolder(const QString &templatePath)
     : m_previous(QDir::currentPath())
-    , m_dir(templatePath.isEmpty() ? QDir::tempPath() + QStringLiteral("/tastwerk-test-XXXXXX") : templatePath)
+    , m_dir(templatePath.isEmpty() ? QDir::tempPath() + u"/tastwerk-test-XXXXXX"_s : templatePath)
 {
     QDir::setCurrent(m_dir.path());
 }

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace Badges {
 
 using namespace PictogramParts;
@@ -34,7 +36,7 @@ void drawBadge(QPainter &p, Badge badge, const QColor &face)
         p.drawLine(QPointF(0, -4.5), QPointF(0, 0));
         arrowHead(p, QPointF(0, 5), -90, 5.5);
         break;
-    case Badge::Question: text(p, QRectF(-7, -8, 14, 16), QStringLiteral("?"), 11, mark); break;
+    case Badge::Question: text(p, QRectF(-7, -8, 14, 16), u"?"_s, 11, mark); break;
     case Badge::Gear: gear(p, QPointF(0, 0), 6, 3.8, 6, QColor(252, 252, 252)); break;
     case Badge::List:
         for (const qreal y : {-3.0, 0.0, 3.0})

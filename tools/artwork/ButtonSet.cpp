@@ -9,6 +9,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace ButtonSet {
 
 namespace {
@@ -133,7 +135,7 @@ const Design *find(const QString &command)
 
 void drawLabel(QPainter &p, const QString &label, const QColor &ink, const QColor &shadow)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setBold(true);
     // As large as fits: most labels take 10 pixels, the long ones shrink.
     for (int pixels = 10; pixels >= 7; --pixels) {
@@ -201,7 +203,7 @@ bool write(const QString &folder)
     QDir().mkpath(folder);
     const QDir dir(folder);
     for (const QString &command : commands()) {
-        if (!GifWriter::save(draw(command), dir.filePath(command + QStringLiteral(".gif"))))
+        if (!GifWriter::save(draw(command), dir.filePath(command + u".gif"_s)))
             return false;
     }
     return true;

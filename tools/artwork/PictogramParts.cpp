@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
+using namespace Qt::StringLiterals;
+
 namespace PictogramParts {
 
 const QColor Red(214, 48, 39);
@@ -20,7 +22,7 @@ QPointF polar(QPointF centre, qreal radius, qreal degrees)
 
 void text(QPainter &p, const QRectF &box, const QString &s, int pixels, const QColor &colour)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(pixels);
     font.setBold(true);
     p.save();

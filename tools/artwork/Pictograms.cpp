@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::StringLiterals;
+
 namespace Pictograms {
 
 using namespace PictogramParts;
@@ -74,7 +76,7 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
     case Glyph::Version:
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(2, 3, 28, 20), 3, 3);
-        text(p, QRectF(2, 3, 28, 20), QStringLiteral("1.0"), 12, ink);
+        text(p, QRectF(2, 3, 28, 20), u"1.0"_s, 12, ink);
         break;
     case Glyph::Head:
         p.drawEllipse(QRectF(4, 2, 12, 13));
@@ -90,7 +92,7 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         p.drawLine(QPointF(10, 13), QPointF(25, 13));
         arrowHead(p, QPointF(31, 13), 0, 9);
         break;
-    case Glyph::Question: text(p, QRectF(0, -2, 32, 30), QStringLiteral("?"), 26, ink); break;
+    case Glyph::Question: text(p, QRectF(0, -2, 32, 30), u"?"_s, 26, ink); break;
     case Glyph::List:
         for (const qreal y : {5.0, 13.0, 21.0}) {
             p.drawEllipse(QPointF(5, y), 2, 2);
@@ -172,8 +174,8 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         break;
     }
     case Glyph::AtoB:
-        text(p, QRectF(-1, 0, 12, 26), QStringLiteral("A"), 14, ink);
-        text(p, QRectF(21, 0, 12, 26), QStringLiteral("B"), 14, ink);
+        text(p, QRectF(-1, 0, 12, 26), u"A"_s, 14, ink);
+        text(p, QRectF(21, 0, 12, 26), u"B"_s, 14, ink);
         p.drawLine(QPointF(11, 13), QPointF(17, 13));
         arrowHead(p, QPointF(22, 13), 0, 6);
         break;
@@ -268,9 +270,9 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         rays(p, mid, 9, 12.5, 8);
         break;
     case Glyph::Units:
-        text(p, QRectF(0, -1, 32, 15), QStringLiteral("km"), 13, ink);
+        text(p, QRectF(0, -1, 32, 15), u"km"_s, 13, ink);
         p.drawLine(QPointF(6, 14), QPointF(26, 14));
-        text(p, QRectF(0, 14, 32, 13), QStringLiteral("mi"), 11, ink);
+        text(p, QRectF(0, 14, 32, 13), u"mi"_s, 11, ink);
         break;
     case Glyph::Keyboard:
         p.setBrush(Qt::NoBrush);
@@ -293,7 +295,7 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
     case Glyph::Tag:
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(QPolygonF{{1, 5}, {22, 5}, {30.5, 13}, {22, 21}, {1, 21}});
-        text(p, QRectF(1, 5, 21, 16), QStringLiteral("Abc"), 9, ink);
+        text(p, QRectF(1, 5, 21, 16), u"Abc"_s, 9, ink);
         break;
     case Glyph::Clock:
         p.setBrush(Qt::NoBrush);
@@ -330,7 +332,7 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         break;
     case Glyph::Toll:
         p.drawEllipse(mid, 12, 12);
-        text(p, QRectF(0, 0, 32, 27), QStringLiteral("€"), 16, face);
+        text(p, QRectF(0, 0, 32, 27), u"€"_s, 16, face);
         break;
     case Glyph::Speaker: speaker(p); break;
     case Glyph::Satellite:
@@ -375,7 +377,7 @@ void drawShape(QPainter &p, Glyph glyph, const QColor &ink, const QColor &face)
         p.drawPolygon(QPolygonF{{4, 10}, {18, 10}, {18, 24}, {4, 24}});
         p.drawPolyline(QPolygonF{{4, 10}, {11, 3}, {25, 3}, {18, 10}});
         p.drawPolyline(QPolygonF{{25, 3}, {25, 17}, {18, 24}});
-        text(p, QRectF(4, 10, 14, 14), QStringLiteral("3D"), 7, ink);
+        text(p, QRectF(4, 10, 14, 14), u"3D"_s, 7, ink);
         break;
     case Glyph::Bluetooth:
         p.setBrush(Qt::NoBrush);

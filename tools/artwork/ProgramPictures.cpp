@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::StringLiterals;
+
 namespace ProgramPictures {
 
 QImage icon(int size)
@@ -49,12 +51,12 @@ QImage templateButton()
     p.setPen(QPen(QColor(110, 110, 125), 2, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(8, 8, 64, 34), 6, 6);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(22);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(90, 90, 110));
-    p.drawText(QRect(0, 0, 80, 50), Qt::AlignCenter, QStringLiteral("?"));
+    p.drawText(QRect(0, 0, 80, 50), Qt::AlignCenter, u"?"_s);
     return image;
 }
 

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -19,11 +21,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir shell(args.at(1));
-    bool ok = ProgramPictures::icon().save(shell.filePath(QStringLiteral("icon.png")))
-              && ProgramPictures::icon(128).save(shell.filePath(QStringLiteral("icon_128.png")))
-              && GifWriter::save(ProgramPictures::templateButton(), shell.filePath(QStringLiteral("template.gif")))
-              && ProgramPictures::arrow(true).save(shell.filePath(QStringLiteral("arrow_up.png")))
-              && ProgramPictures::arrow(false).save(shell.filePath(QStringLiteral("arrow_down.png")));
+    bool ok = ProgramPictures::icon().save(shell.filePath(u"icon.png"_s))
+              && ProgramPictures::icon(128).save(shell.filePath(u"icon_128.png"_s))
+              && GifWriter::save(ProgramPictures::templateButton(), shell.filePath(u"template.gif"_s))
+              && ProgramPictures::arrow(true).save(shell.filePath(u"arrow_up.png"_s))
+              && ProgramPictures::arrow(false).save(shell.filePath(u"arrow_down.png"_s));
     if (!ok) {
         err << "could not write the program's pictures into " << shell.path() << '\n';
         return 1;

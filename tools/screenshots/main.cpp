@@ -1,16 +1,18 @@
 // Makes the pictures of docs/screenshots: run it under an X server (Xvfb)
 // with the button set, the folder the pictures go to and an empty working
 // folder (its path shows in the folder list, so a short one reads best).
-#include "ScreenshotTour.h"
 #include "common/GermanTranslation.h"
+#include "ScreenshotTour.h"
 
 #include <QApplication>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QD5 Tastwerk"));
+    QApplication::setApplicationName(u"QD5 Tastwerk"_s);
     GermanTranslation::install(app);
     const QStringList args = QApplication::arguments();
     QTextStream err(stderr);

@@ -35,7 +35,11 @@ public:
     virtual std::optional<QString> openFileName(const FileRequest &request) = 0;
     virtual std::optional<QString> saveFileName(const FileRequest &request) = 0;
 
-    static QString applicationTitle() { return QStringLiteral("Quonda"); }
+    static QString applicationTitle()
+    {
+        using namespace Qt::StringLiterals;
+        return u"Quonda"_s;
+    }
 
     // A refusal: exclamation icon, OK button, the application title.
     void refuse(const QString &text) { message(text, Icon::Exclamation, Buttons::Ok); }

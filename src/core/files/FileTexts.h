@@ -5,44 +5,46 @@
 // The titles, filters and messages of the file dialogs and their boxes.
 namespace FileTexts {
 
+using namespace Qt::StringLiterals;
+
 inline QString saveTitle()
 {
-    return QStringLiteral("Datei speichern unter");
+    return u"Datei speichern unter"_s;
 }
 
 inline QString openTitle()
 {
-    return QStringLiteral("Quonda .mnu Öffnen");
+    return u"Quonda .mnu Öffnen"_s;
 }
 
 inline QString menuFilter()
 {
-    return QStringLiteral("Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*");
+    return u"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*"_s;
 }
 
 inline QString vocabularyFilter()
 {
-    return QStringLiteral("Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*");
+    return u"Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"_s;
 }
 
 inline QString overwriteQuestion()
 {
-    return QStringLiteral("Datei existiert bereits. Überschreiben?");
+    return u"Datei existiert bereits. Überschreiben?"_s;
 }
 
 inline QString writeError()
 {
-    return QStringLiteral("Fehler beim Schreiben der Datei.");
+    return u"Fehler beim Schreiben der Datei."_s;
 }
 
 inline QString readError()
 {
-    return QStringLiteral("Fehler beim Öffnen der Datei.");
+    return u"Fehler beim Öffnen der Datei."_s;
 }
 
 inline QString menuChangedQuestion()
 {
-    return QStringLiteral("Das Menü wurde geändert. Änderungen speichern?");
+    return u"Das Menü wurde geändert. Änderungen speichern?"_s;
 }
 
 QString notATextFile();

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 QString VocabularyFile::pathIn(const QString &folder)
 {
     return QDir(folder).filePath(fileName());
@@ -20,5 +22,5 @@ QStringList VocabularyFile::load(const QString &folder)
 
 QStringList VocabularyFile::builtIn()
 {
-    return EntryFile::read(QStringLiteral(":/files/Quonda.dat")).entries;
+    return EntryFile::read(u":/files/Quonda.dat"_s).entries;
 }

@@ -7,7 +7,11 @@
 class VocabularyFile
 {
 public:
-    static QString fileName() { return QStringLiteral("Quonda.dat"); }
+    static QString fileName()
+    {
+        using namespace Qt::StringLiterals;
+        return u"Quonda.dat"_s;
+    }
     static QString pathIn(const QString &folder);
 
     // The lines of the folder's "Quonda.dat". When the folder has none, the

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace HelpTexts {
 
 namespace {
@@ -73,7 +75,7 @@ QString joined(const char16_t *const (&lines)[N])
     list.reserve(qsizetype(N));
     for (const char16_t *line : lines)
         list << QString::fromUtf16(line);
-    return list.join(QStringLiteral("\r\n"));
+    return list.join(u"\r\n"_s);
 }
 
 } // namespace

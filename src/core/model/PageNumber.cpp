@@ -2,6 +2,8 @@
 
 #include <climits>
 
+using namespace Qt::StringLiterals;
+
 namespace PageNumber {
 
 namespace {
@@ -25,7 +27,7 @@ QStringView digitsAtStart(QStringView text)
 QString leadingNumber(QStringView text)
 {
     const QStringView digits = digitsAtStart(text);
-    return digits.isEmpty() ? QStringLiteral("0") : digits.toString();
+    return digits.isEmpty() ? u"0"_s : digits.toString();
 }
 
 QString next(QStringView pageField)

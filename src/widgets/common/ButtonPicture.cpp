@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+using namespace Qt::StringLiterals;
+
 namespace ButtonPicture {
 
 namespace {
@@ -26,7 +28,7 @@ bool fits(QSize size)
 QPixmap templatePicture()
 {
     // Not kept in a static: a pixmap must not outlive the application.
-    return QPixmap(QStringLiteral(":/pictures/template.gif"));
+    return QPixmap(u":/pictures/template.gif"_s);
 }
 
 QPixmap load(const QString &filePath)

@@ -7,9 +7,11 @@
 // info window. The button template is ButtonPicture's.
 namespace ProgramPictures {
 
+using namespace Qt::StringLiterals;
+
 inline QString iconPath()
 {
-    return QStringLiteral(":/pictures/icon.png");
+    return u":/pictures/icon.png"_s;
 }
 
 inline QIcon icon()

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 QtUserDialogs::QtUserDialogs(QWidget *parent)
     : m_parent(parent)
 {
@@ -50,10 +52,10 @@ QStringList QtUserDialogs::nameFilters(const QString &barSeparatedFilter)
         const QString &description = parts.at(i);
         const QString pattern = QString(parts.at(i + 1)).replace(u';', u' ');
         // Qt reads the patterns from the parentheses of the description.
-        QString filter = description.contains(u'(') ? description : description + QStringLiteral(" (") + pattern + u')';
+        QString filter = description.contains(u'(') ? description : description + u" ("_s + pattern + u')';
 #ifndef Q_OS_WIN
         // "*.*" means every file only on Windows; elsewhere it hides names without a dot.
-        filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+        filter.replace(u"(*.*)"_s, u"(*)"_s);
 #endif
         filters << filter;
     }

@@ -1,13 +1,15 @@
 #include "editor/EntryComboBox.h"
 
-#include "model/EntryListModel.h"
 #include "editor/TypedKeyFilter.h"
+#include "model/EntryListModel.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListView>
 
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     : QComboBox(parent)
@@ -31,7 +33,7 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     // With a placeholder the combo box no longer selects the first entry
     // that lands in an empty list; a blank one is never seen, the edit
     // field covers it.
-    setPlaceholderText(QStringLiteral(" "));
+    setPlaceholderText(u" "_s);
     // When the edit field loses the focus or takes a Return, the combo box
     // would select the first entry equal to its text and report that as the
     // user's choice; only a real choice may steer the next Return.
