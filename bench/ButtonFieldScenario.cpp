@@ -2,8 +2,8 @@
 #include "EventLoop.h"
 #include "library/ButtonField.h"
 #include "library/LibraryController.h"
-#include "Scenarios.h"
 #include "MainWindow.h"
+#include "Scenarios.h"
 #include "ShownWindow.h"
 
 #include <QAction>

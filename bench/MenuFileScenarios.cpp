@@ -1,11 +1,11 @@
 #include "BenchDialogs.h"
 #include "BenchFolder.h"
+#include "editor/EntryListBox.h"
 #include "EventLoop.h"
 #include "files/FileTexts.h"
+#include "MainWindow.h"
 #include "PeakMemory.h"
 #include "Scenarios.h"
-#include "editor/EntryListBox.h"
-#include "MainWindow.h"
 
 #include <QAction>
 #include <QFile>

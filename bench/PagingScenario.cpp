@@ -1,11 +1,11 @@
 #include "BenchFolder.h"
+#include "common/ClickableImage.h"
 #include "EventLoop.h"
 #include "library/ButtonField.h"
 #include "library/ButtonPaging.h"
 #include "library/LibraryController.h"
-#include "Scenarios.h"
-#include "common/ClickableImage.h"
 #include "MainWindow.h"
+#include "Scenarios.h"
 #include "ShownWindow.h"
 
 #include <QImageReader>

@@ -1,11 +1,11 @@
 #include "BenchFolder.h"
+#include "common/ClickableImage.h"
 #include "EventLoop.h"
 #include "library/LibraryController.h"
+#include "MainWindow.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "Scenarios.h"
-#include "common/ClickableImage.h"
-#include "MainWindow.h"
 #include "ShownWindow.h"
 
 #include <QImageReader>

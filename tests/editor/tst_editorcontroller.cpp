@@ -1,7 +1,7 @@
 #include "Desk.h"
-#include "preview/PreviewController.h"
 #include "editor/EntryComboBox.h"
 #include "editor/EntryListBox.h"
+#include "preview/PreviewController.h"
 #include "TestData.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
+#include "common/ClickableImage.h"
 #include "Desk.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
-#include "common/ClickableImage.h"
 #include "TestData.h"
 
 #include <QGuiApplication>

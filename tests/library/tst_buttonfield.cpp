@@ -1,7 +1,7 @@
+#include "common/ClickableImage.h"
 #include "Desk.h"
 #include "GifBytes.h"
 #include "library/ButtonField.h"
-#include "common/ClickableImage.h"
 #include "TestData.h"
 
 #include <QLabel>

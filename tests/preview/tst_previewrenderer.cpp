@@ -1,5 +1,5 @@
-#include "preview/PreviewRenderer.h"
 #include "common/WindowPlacement.h"
+#include "preview/PreviewRenderer.h"
 #include "TestData.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
+#include "common/ButtonPicture.h"
 #include "Desk.h"
 #include "GifBytes.h"
-#include "common/ButtonPicture.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 

@@ -2,9 +2,9 @@
 // picture, in the loader, the button field and the preview, without a crash
 // and without allocating what a header merely claims.
 
+#include "common/ButtonPicture.h"
 #include "Desk.h"
 #include "GifBytes.h"
-#include "common/ButtonPicture.h"
 #include "model/MenuRecords.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"

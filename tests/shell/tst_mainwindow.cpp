@@ -1,5 +1,5 @@
-#include "Desk.h"
 #include "common/QtUserDialogs.h"
+#include "Desk.h"
 
 #include <QApplication>
 #include <QComboBox>

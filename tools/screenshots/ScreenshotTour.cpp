@@ -1,16 +1,16 @@
 #include "ScreenshotTour.h"
 
-#include "library/FileListWindow.h"
-#include "library/FolderList.h"
-#include "library/LibraryController.h"
-#include "preview/PreviewController.h"
-#include "preview/PreviewWindow.h"
 #include "common/ClickableImage.h"
 #include "editor/EntryListBox.h"
 #include "help/HelpController.h"
 #include "help/InfoWindow.h"
-#include "MainWindow.h"
 #include "help/TextWindow.h"
+#include "library/FileListWindow.h"
+#include "library/FolderList.h"
+#include "library/LibraryController.h"
+#include "MainWindow.h"
+#include "preview/PreviewController.h"
+#include "preview/PreviewWindow.h"
 
 #include <QAction>
 #include <QApplication>

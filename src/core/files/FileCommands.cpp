@@ -1,11 +1,11 @@
 #include "files/FileCommands.h"
 
+#include "dialogs/UserDialogs.h"
 #include "files/CurrentDirectory.h"
 #include "files/FileTexts.h"
 #include "files/OpenProcedure.h"
 #include "files/VocabularyFile.h"
 #include "model/ProgramState.h"
-#include "dialogs/UserDialogs.h"
 
 FileCommands::FileCommands(ProgramState &state, UserDialogs &dialogs)
     : m_state(state)

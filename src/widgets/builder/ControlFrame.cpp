@@ -64,7 +64,12 @@ ControlFrame::ControlFrame(QWidget *parent)
 
 QList<QWidget *> ControlFrame::focusOrder() const
 {
-    return {button(Builder::NextBatch),  button(Builder::ShowMenu),   button(Builder::ClearMenu),
-            button(Builder::BlockLine),  button(Builder::PageHeader), m_titleField,
-            m_pageField,                 button(Builder::FirstPageItem)};
+    return {button(Builder::NextBatch),
+            button(Builder::ShowMenu),
+            button(Builder::ClearMenu),
+            button(Builder::BlockLine),
+            button(Builder::PageHeader),
+            m_titleField,
+            m_pageField,
+            button(Builder::FirstPageItem)};
 }

@@ -1,11 +1,11 @@
 #include "editor/EditorController.h"
 
-#include "editor/RecordMover.h"
-#include "editor/ReturnLogic.h"
+#include "dialogs/UserDialogs.h"
 #include "editor/EntryComboBox.h"
 #include "editor/EntryListBox.h"
+#include "editor/RecordMover.h"
+#include "editor/ReturnLogic.h"
 #include "model/ProgramState.h"
-#include "dialogs/UserDialogs.h"
 
 using namespace Qt::StringLiterals;
 
@@ -66,9 +66,7 @@ void EditorController::moveEntry(int step)
 {
     const auto outcome = RecordMover::move(m_state.recordList, m_records.currentRow(), step, m_records.text());
     switch (outcome.result) {
-    case RecordMover::Result::NoSelection:
-        m_dialogs.refuse(u"Bitte erst einen Eintrag selektieren!"_s);
-        return;
+    case RecordMover::Result::NoSelection: m_dialogs.refuse(u"Bitte erst einen Eintrag selektieren!"_s); return;
     case RecordMover::Result::Refused: return;
     case RecordMover::Result::Moved:
         // A selection like the user's own: the entry is remembered and its

@@ -1,7 +1,7 @@
 #include "editor/EntryListBox.h"
 
-#include "model/EntryListModel.h"
 #include "editor/TypedKeyFilter.h"
+#include "model/EntryListModel.h"
 
 #include <QCoreApplication>
 #include <QItemSelectionModel>

@@ -1,10 +1,10 @@
 #include "help/InfoWindow.h"
 
-#include "common/WindowPlacement.h"
 #include "common/Fonts.h"
-#include "help/ProgramInfo.h"
 #include "common/ProgramPictures.h"
 #include "common/Twips.h"
+#include "common/WindowPlacement.h"
+#include "help/ProgramInfo.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "help/TextWindow.h"
 
-#include "common/WindowPlacement.h"
 #include "common/Fonts.h"
 #include "common/ProgramPictures.h"
 #include "common/Twips.h"
+#include "common/WindowPlacement.h"
 
 #include <QEvent>
 #include <QLabel>

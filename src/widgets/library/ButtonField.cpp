@@ -1,9 +1,9 @@
 #include "library/ButtonField.h"
 
 #include "common/ButtonPicture.h"
-#include "library/ButtonFileNames.h"
 #include "common/ClickableImage.h"
 #include "common/Twips.h"
+#include "library/ButtonFileNames.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,5 +1,7 @@
 #include "library/LibraryController.h"
 
+#include "dialogs/UserDialogs.h"
+#include "library/ButtonArea.h"
 #include "library/ButtonField.h"
 #include "library/ButtonFileNames.h"
 #include "library/ButtonFolderPath.h"
@@ -7,17 +9,14 @@
 #include "library/Drives.h"
 #include "library/FileListWindow.h"
 #include "library/FolderList.h"
-#include "library/ButtonArea.h"
 #include "model/ProgramState.h"
-#include "dialogs/UserDialogs.h"
 
 #include <QAction>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
 
-LibraryController::LibraryController(ProgramState &state, UserDialogs &dialogs, const Widgets &widgets,
-                                     QObject *parent)
+LibraryController::LibraryController(ProgramState &state, UserDialogs &dialogs, const Widgets &widgets, QObject *parent)
     : QObject(parent)
     , m_state(state)
     , m_dialogs(dialogs)
@@ -56,7 +55,7 @@ void LibraryController::pickDrive(const QString &root)
 {
     const auto refuse = [this, &root] {
         m_dialogs.refuse(u"Das Laufwerk %1 ist nicht bereit."_s.arg(Drives::displayName(root))
-                                  + u"\r\nBitte einen Datenträger einlegen oder ein anderes Laufwerk wählen."_s);
+                         + u"\r\nBitte einen Datenträger einlegen oder ein anderes Laufwerk wählen."_s);
     };
     if (!Drives::isReady(root)) {
         refuse();
@@ -107,9 +106,8 @@ void LibraryController::refuseFolder(const QString &folder)
 
 void LibraryController::refuseMissingButtonFolder()
 {
-    m_dialogs.refuse(
-        u"Der Button-Ordner\r\n%1\r\nist nicht mehr vorhanden.\r\n"_s.arg(m_state.buttonFolder)
-        + u"Bitte mit \"Ordner Wählen\" neu auswählen!"_s);
+    m_dialogs.refuse(u"Der Button-Ordner\r\n%1\r\nist nicht mehr vorhanden.\r\n"_s.arg(m_state.buttonFolder)
+                     + u"Bitte mit \"Ordner Wählen\" neu auswählen!"_s);
 }
 
 void LibraryController::loadButtons()
@@ -191,7 +189,6 @@ void LibraryController::showNextBatch()
     const int stoppedAt = m_field.showBatch(m_paging.batch(), state.buttonFolder, state.buttonFiles.entries(),
                                             state.vocabulary.entries());
     if (stoppedAt > 0) {
-        m_dialogs.refuse(
-            u"Ihr Button-Ordner enthält\r\nNicht-.gif-Dateien!\r\nBitte entfernen und neu Starten!"_s);
+        m_dialogs.refuse(u"Ihr Button-Ordner enthält\r\nNicht-.gif-Dateien!\r\nBitte entfernen und neu Starten!"_s);
     }
 }

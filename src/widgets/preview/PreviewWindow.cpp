@@ -1,13 +1,13 @@
 #include "preview/PreviewWindow.h"
 
 #include "common/ButtonPicture.h"
-#include "model/ProgramState.h"
-#include "preview/PreviewRenderer.h"
-#include "common/WindowPlacement.h"
 #include "common/ClickableImage.h"
 #include "common/Fonts.h"
 #include "common/ProgramPictures.h"
 #include "common/Twips.h"
+#include "common/WindowPlacement.h"
+#include "model/ProgramState.h"
+#include "preview/PreviewRenderer.h"
 
 #include <QDir>
 #include <QFrame>
