@@ -16,6 +16,11 @@ void FilesController::openMenuFile()
     m_commands.openMenuFile([this] { m_window.preview()->closePreview(); });
 }
 
+void FilesController::openMenuFile(const QString &path)
+{
+    m_commands.openMenuFile(path, [this] { m_window.preview()->closePreview(); });
+}
+
 void FilesController::saveMenuFile()
 {
     m_commands.saveMenuFile();

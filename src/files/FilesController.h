@@ -15,6 +15,7 @@ public:
     explicit FilesController(MainWindow &window);
 
     void openMenuFile();
+    void openMenuFile(const QString &path);
     void saveMenuFile();
     void loadVocabulary();
     // Shut-down steps, in the order the main window calls them.

@@ -287,6 +287,11 @@ void MainWindow::EintragVerschieben(int step)
     m_editor->moveEntry(step);
 }
 
+void MainWindow::openMenuFile(const QString &path)
+{
+    m_files->openMenuFile(path);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     shutDown();
