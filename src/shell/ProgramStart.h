@@ -1,0 +1,13 @@
+#pragma once
+
+struct CommandLine;
+class MainWindow;
+
+// The program's start once its command line asked for the window. main()
+// and the tests go through the same steps.
+namespace ProgramStart {
+
+// Places and shows the window, then opens the menu file the line named.
+void show(MainWindow &window, const CommandLine &commandLine);
+
+} // namespace ProgramStart
