@@ -116,7 +116,7 @@ QStringList CommandLine::arguments(int argc, const char *const *argv)
 {
     QStringList decoded;
     for (int i = 0; i < argc; ++i)
-        decoded << QString::fromLocal8Bit(argv[i]); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+        decoded << QString::fromLocal8Bit(argv[i]);
     return decoded;
 }
 
