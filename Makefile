@@ -4,7 +4,8 @@
 # make test-sanitize – the same tests built with ASan and UBSan (build-sanitize)
 # make fuzz  – build the libFuzzer harnesses with clang and run each for
 #              FUZZ_SECONDS (60 by default); FUZZERS=name… picks some
-# make package – a Debian package: apt-get install ./build/qd5tastwerk_*.deb
+# make package – a Debian package: apt-get install ./build/qd5tastwerk_*.deb,
+#                checked by lintian
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -49,8 +50,11 @@ bench: setup
 	cmake --build $(BUILD) -j $(JOBS) --target tastwerk_bench
 	$(BUILD)/bench/tastwerk_bench --report docs/performance.md
 
+# Every warning lintian may still give is explained in
+# packaging/lintian-overrides; a new one fails like an error.
 package: build
 	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning --info $(BUILD)/qd5tastwerk_*.deb
 
 format: setup
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

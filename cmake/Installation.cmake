@@ -7,20 +7,56 @@ set(TASTWERK_APP_ID de.qd5tastwerk.Tastwerk)
 set(TASTWERK_DATA_DIR ${CMAKE_INSTALL_DATADIR}/qd5tastwerk)
 
 install(TARGETS qd5tastwerk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian builds its programs with the table of library addresses read-only
+# from the start; so do we.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_link_options(qd5tastwerk PRIVATE LINKER:-z,relro,-z,now)
+endif()
 install(FILES data/${TASTWERK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES src/shell/resources/icon.png
+install(FILES src/widgets/common/resources/icon.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME ${TASTWERK_APP_ID}.png)
-install(FILES src/shell/resources/icon_128.png
+install(FILES src/widgets/common/resources/icon_128.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps RENAME ${TASTWERK_APP_ID}.png)
 install(DIRECTORY data/buttons/ DESTINATION ${TASTWERK_DATA_DIR}/buttons FILES_MATCHING PATTERN "*.gif")
 install(FILES data/Quonda.dat DESTINATION ${TASTWERK_DATA_DIR})
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qd5tastwerk)
 
+# The desktop's side: the file type of menu files (the entry above names it
+# in MimeType=), the software centre's entry, the manual page and the files
+# Debian wants beside every package. Manual page and changelog go in
+# compressed without name or time stamp, as Debian's tools compress them.
+if(UNIX)
+  install(FILES data/${TASTWERK_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+  install(FILES data/${TASTWERK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qd5tastwerk)
+  install(FILES packaging/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME qd5tastwerk)
+
+  find_program(GZIP_PROGRAM gzip REQUIRED)
+  set(compressed)
+  foreach(source packaging/qd5tastwerk.1 packaging/changelog.Debian)
+    get_filename_component(name ${source} NAME)
+    set(target ${PROJECT_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${target}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+      COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/${source} > ${target}
+      DEPENDS ${source}
+      VERBATIM)
+    list(APPEND compressed ${target})
+  endforeach()
+  add_custom_target(compressed_documents ALL DEPENDS ${compressed})
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/qd5tastwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qd5tastwerk)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qd5tastwerk)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The program's version is its own; the package of it counts separately
+# (packaging/changelog.Debian).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "QD5 Tastwerk")
-set(CPACK_PACKAGE_CONTACT "QD5 Tastwerk <tastwerk@localhost>")
+set(CPACK_PACKAGE_CONTACT "QD5 Tastwerk <dev@qd5-tastwerk.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compose the custom menu file of a handheld navigation device")
 set(CPACK_PACKAGE_DESCRIPTION
   "QD5 Tastwerk (German user interface) lets you pick a folder of button\n"
@@ -34,6 +70,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Qt finds its platform plugin, the German texts of its dialogs and our
 # fonts only at run time, so no library scan can see them.

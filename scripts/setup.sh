@@ -9,7 +9,8 @@ packages=(
   libgif-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   xvfb xauth x11-utils imagemagick
-  dpkg-dev
+  dpkg-dev lintian
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils man-db
   clang-format clang-tidy cppcheck
   clang-14 libclang-rt-14-dev
 )

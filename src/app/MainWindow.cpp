@@ -207,6 +207,11 @@ void MainWindow::EintragVerschieben(int step)
     m_editor->moveEntry(step);
 }
 
+void MainWindow::openMenuFile(const QString &path)
+{
+    m_files.openMenuFile(path, [this] { m_preview->closePreview(); });
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     shutDown();

@@ -36,6 +36,8 @@ public:
 
     // Moves the selected record by `step` places (-10, -1, +1, +10).
     void EintragVerschieben(int step);
+    // Opens the menu file at `path` as "&Öffnen" opens the file chosen in its dialog.
+    void openMenuFile(const QString &path);
 
     ProgramState &state() { return m_state; }
 

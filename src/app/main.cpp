@@ -1,24 +1,36 @@
+#include "commandline/CommandLine.h"
 #include "common/GermanTranslation.h"
 #include "common/QtUserDialogs.h"
-#include "common/WindowPlacement.h"
 #include "MainWindow.h"
+#include "ProgramStart.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <QTextStream>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    // Read before any application object exists: a command that answers
+    // on the terminal must not need a display.
+    const CommandLine commandLine = CommandLine::parse(CommandLine::arguments(argc, argv));
+    if (!commandLine.needsWindow()) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return commandLine.runWithoutWindow(out, err);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"QD5 Tastwerk"_s);
+    // Desktops find the window's entry, icon and name through it.
+    QGuiApplication::setDesktopFileName(u"de.qd5tastwerk.Tastwerk"_s);
     GermanTranslation::install(app);
 
     QtUserDialogs dialogs;
     MainWindow window(dialogs);
     dialogs.setParent(&window);
-    window.adjustSize();
-    window.setGeometry(WindowPlacement::centredOnScreen(window.size(), window.screen()->availableGeometry()));
-    window.show();
+    ProgramStart::show(window, dialogs, commandLine);
     return QApplication::exec();
 }

@@ -3,7 +3,6 @@
 #include "dialogs/UserDialogs.h"
 #include "files/CurrentDirectory.h"
 #include "files/FileTexts.h"
-#include "files/OpenProcedure.h"
 #include "files/VocabularyFile.h"
 #include "model/ProgramState.h"
 
@@ -35,12 +34,28 @@ SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
 
 void FileCommands::openMenuFile(const std::function<void()> &closePreview)
 {
+    if (prepareToOpen(closePreview))
+        takeOpened(OpenProcedure(m_dialogs).run(m_state.rememberedDirectory));
+}
+
+void FileCommands::openMenuFile(const QString &path, const std::function<void()> &closePreview)
+{
+    if (prepareToOpen(closePreview))
+        takeOpened(OpenProcedure(m_dialogs).open(path));
+}
+
+bool FileCommands::prepareToOpen(const std::function<void()> &closePreview)
+{
     if (!offerToSaveChangedMenu())
-        return;
+        return false;
     if (closePreview)
         closePreview();
     CurrentDirectory::enter(m_state.startDirectory);
-    OpenProcedure::Result result = OpenProcedure(m_dialogs).run(m_state.rememberedDirectory);
+    return true;
+}
+
+void FileCommands::takeOpened(OpenProcedure::Result result)
+{
     if (result.rememberedDirectory)
         m_state.rememberedDirectory = *result.rememberedDirectory;
     if (result.entries) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ChangeTracker.h"
+#include "files/OpenProcedure.h"
 #include "files/SaveProcedure.h"
 
 #include <functional>
@@ -22,6 +23,8 @@ public:
     // "&Öffnen". `closePreview` runs once the question about changes let
     // the command go on, before the dialog.
     void openMenuFile(const std::function<void()> &closePreview);
+    // "&Öffnen" with `path` in place of the dialog's choice.
+    void openMenuFile(const QString &path, const std::function<void()> &closePreview);
 
     // When the record list differs from its file, asks whether to save it
     // and saves on Yes. Returns false when a save was wanted but did not
@@ -34,6 +37,9 @@ public:
     void restoreStartDirectory();
 
 private:
+    bool prepareToOpen(const std::function<void()> &closePreview);
+    void takeOpened(OpenProcedure::Result result);
+
     ProgramState &m_state;
     UserDialogs &m_dialogs;
     ChangeTracker m_savedMenu;

@@ -29,25 +29,30 @@ OpenProcedure::OpenProcedure(UserDialogs &dialogs)
 OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
 {
     CurrentDirectory::enter(rememberedDirectory);
-
-    Result result;
     const std::optional<QString> chosen = m_dialogs.openFileName({
         .title = FileTexts::openTitle(),
         .filter = FileTexts::menuFilter(),
         .filterIndex = 1,
         .proposedPath = {},
     });
-    if (chosen) {
-        const QString path = QFileInfo(*chosen).absoluteFilePath();
-        CurrentDirectory::enterFolderOf(path);
-        EntryFile::ReadResult read = EntryFile::read(path);
-        if (read.status != EntryFile::Status::Ok) {
-            m_dialogs.message(failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok,
-                              FileTexts::openTitle());
-            return result;
-        }
-        result.entries = std::move(read.entries);
+    if (chosen)
+        return open(*chosen);
+    return {.entries = std::nullopt, .rememberedDirectory = CurrentDirectory::path()};
+}
+
+OpenProcedure::Result OpenProcedure::open(const QString &path)
+{
+    Result result;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    CurrentDirectory::enterFolderOf(absolute);
+    // Only a plain file: a pipe nobody writes to would hold the program
+    // forever, and a folder or device is no menu file.
+    EntryFile::ReadResult read = QFileInfo(absolute).isFile() ? EntryFile::read(absolute) : EntryFile::ReadResult{};
+    if (read.status != EntryFile::Status::Ok) {
+        m_dialogs.message(failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok, FileTexts::openTitle());
+        return result;
     }
+    result.entries = std::move(read.entries);
     result.rememberedDirectory = CurrentDirectory::path();
     return result;
 }

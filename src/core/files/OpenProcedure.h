@@ -19,7 +19,10 @@ public:
 
     explicit OpenProcedure(UserDialogs &dialogs);
 
+    // The dialog, starting in `rememberedDirectory`, then open() on its choice.
     Result run(const QString &rememberedDirectory);
+    // Reads the file at `path` as the dialog's choice is read.
+    Result open(const QString &path);
 
 private:
     UserDialogs &m_dialogs;
