@@ -18,8 +18,8 @@ void show(MainWindow &window, UserDialogs &dialogs, const CommandLine &commandLi
     if (!commandLine.menuFile.isEmpty())
         window.openMenuFile(commandLine.menuFile);
     if (!commandLine.ignoredFiles.isEmpty()) {
-        dialogs.message(CommandLine::ignoredFilesNotice(commandLine.ignoredFiles),
-                                 UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+        dialogs.message(CommandLine::ignoredFilesNotice(commandLine.ignoredFiles), UserDialogs::Icon::Information,
+                        UserDialogs::Buttons::Ok);
     }
 }
 
