@@ -1,8 +1,8 @@
-#include "files/FileTexts.h"
-#include "ScriptedDialogs.h"
 #include "commandline/CommandLine.h"
+#include "files/FileTexts.h"
 #include "MainWindow.h"
 #include "ProgramStart.h"
+#include "ScriptedDialogs.h"
 #include "TestData.h"
 #include "TestFolder.h"
 
