@@ -1,7 +1,7 @@
+#include "check/CheckCommand.h"
 #include "common/GermanTranslation.h"
 #include "common/QtUserDialogs.h"
 #include "common/WindowPlacement.h"
-#include "check/CheckCommand.h"
 #include "MainWindow.h"
 
 #include <QApplication>

@@ -37,8 +37,8 @@ QStringList randomMenu(QRandomGenerator &random)
 
 bool reportsOverflow(const QList<CheckFinding> &findings, const MenuPage &page)
 {
-    const QString text = u"Seite %1 hat %2 Plätze; das Gerät zeigt nur die ersten sechs."_s.arg(page.number)
-                             .arg(page.placeCount());
+    const QString text =
+        u"Seite %1 hat %2 Plätze; das Gerät zeigt nur die ersten sechs."_s.arg(page.number).arg(page.placeCount());
     return std::any_of(findings.cbegin(), findings.cend(), [&](const CheckFinding &f) { return f.text == text; });
 }
 

@@ -93,15 +93,16 @@ void TestCheckCommand::exitCode_data()
     const QByteArray good = menuFile(TestData::WorkedExample);
     QTest::newRow("no errors") << good << buttons << 0 << QString();
     // Warnings alone are no reason to fail.
-    QTest::newRow("only warnings") << menuFile({TestData::WorkedExample.mid(0, 2) + QStringList{
-                                                    u"MENUITEM|TASK_MY_OWN|"_s, u"MENUITEM|TASK_PAGE1|"_s}})
+    QTest::newRow("only warnings") << menuFile(
+        {TestData::WorkedExample.mid(0, 2) + QStringList{u"MENUITEM|TASK_MY_OWN|"_s, u"MENUITEM|TASK_PAGE1|"_s}})
                                    << QString() << 0 << QString();
     QTest::newRow("errors") << BadMenu << buttons << 1 << QString();
-    QTest::newRow("not a text file") << QByteArray("MENU\0BLOCK\r\n", 12) << buttons << 2
-                                     << u"%1: Fehler: Fehler beim Öffnen der Datei. Die Datei enthält Nullbytes und ist "
-                                        u"keine Textdatei.\n"_s;
-    QTest::newRow("no such button folder") << good << u"/no/such/folder"_s << 2
-                                           << u"/no/such/folder: Fehler: Den Button-Ordner gibt es nicht.\n"_s;
+    QTest::newRow("not a text file")
+        << QByteArray("MENU\0BLOCK\r\n", 12) << buttons << 2
+        << u"%1: Fehler: Fehler beim Öffnen der Datei. Die Datei enthält Nullbytes und ist "
+           u"keine Textdatei.\n"_s;
+    QTest::newRow("no such button folder")
+        << good << u"/no/such/folder"_s << 2 << u"/no/such/folder: Fehler: Den Button-Ordner gibt es nicht.\n"_s;
 }
 
 void TestCheckCommand::exitCode()

@@ -75,10 +75,9 @@ void TestMenuCheck::findsEachMistake_data()
                                 << u"Das Menü ist leer."_s;
     QTest::newRow("first line not the block line")
         << QStringList{u"MENUBLOCK|BLOCK_MAIN|"_s, start, Navigate, ToPage1} << noFolder << qsizetype(1)
-        << Severity::Error
-        << u"Die erste Zeile ist nicht die Blockzeile „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
+        << Severity::Error << u"Die erste Zeile ist nicht die Blockzeile „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
     QTest::newRow("block line further down") << QStringList{Block, start, Block, ToPage1} << noFolder << qsizetype(3)
-                                              << Severity::Error << u"Die Blockzeile gehört nur in die erste Zeile."_s;
+                                             << Severity::Error << u"Die Blockzeile gehört nur in die erste Zeile."_s;
 
     // Lines that are no record at all, each naming the field that is wrong.
     QTest::newRow("unknown first field")
@@ -88,15 +87,15 @@ void TestMenuCheck::findsEachMistake_data()
     QTest::newRow("no closing bar") << QStringList{Block, start, u"MENUITEM|TASK_NAVIGATE_TO"_s, ToPage1} << noFolder
                                     << qsizetype(3) << Severity::Error << u"Die Zeile endet nicht mit „|“."_s;
     QTest::newRow("block line with other fields")
-        << QStringList{Block, start, u"MENUBLOCK|BLOCK_MAIN|"_s, ToPage1} << noFolder << qsizetype(3)
-        << Severity::Error << u"Die Blockzeile lautet nicht genau „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
+        << QStringList{Block, start, u"MENUBLOCK|BLOCK_MAIN|"_s, ToPage1} << noFolder << qsizetype(3) << Severity::Error
+        << u"Die Blockzeile lautet nicht genau „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
     QTest::newRow("header page field with a leading zero")
         << QStringList{Block, u"MENUPAGE|TASK_PAGE01|Start 01|"_s, Navigate, ToPage1} << noFolder << qsizetype(2)
         << Severity::Error
         << u"Das zweite Feld des Seitenkopfs ist nicht „TASK_PAGE“ mit einer Seitennummer von 1 bis 99."_s;
     QTest::newRow("page turn without a page number")
-        << QStringList{Block, start, u"MENUITEM|TASK_PAGE|"_s, ToPage1} << noFolder << qsizetype(3)
-        << Severity::Error << u"Das Umblättern nennt keine Seitennummer von 1 bis 99."_s;
+        << QStringList{Block, start, u"MENUITEM|TASK_PAGE|"_s, ToPage1} << noFolder << qsizetype(3) << Severity::Error
+        << u"Das Umblättern nennt keine Seitennummer von 1 bis 99."_s;
     QTest::newRow("title field not ending in the page number")
         << QStringList{Block, u"MENUPAGE|TASK_PAGE1|Start 2|"_s, Navigate, ToPage1} << noFolder << qsizetype(2)
         << Severity::Error
@@ -107,13 +106,13 @@ void TestMenuCheck::findsEachMistake_data()
     QTest::newRow("item without a command") << QStringList{Block, start, u"MENUITEM|TASK_|"_s, ToPage1} << noFolder
                                             << qsizetype(3) << Severity::Error << u"Der Eintrag nennt keinen Befehl."_s;
     QTest::newRow("command read as a page turn")
-        << QStringList{Block, start, u"MENUITEM|TASK_SET_1|"_s, ToPage1} << noFolder << qsizetype(3)
-        << Severity::Error << u"Das Gerät liest die Ziffern in Spalte 19 und 20 des Befehls SET_1 als Seitennummer."_s;
+        << QStringList{Block, start, u"MENUITEM|TASK_SET_1|"_s, ToPage1} << noFolder << qsizetype(3) << Severity::Error
+        << u"Das Gerät liest die Ziffern in Spalte 19 und 20 des Befehls SET_1 als Seitennummer."_s;
 
     // "|" inside a field splits it for the device.
-    QTest::newRow("title holding a bar")
-        << QStringList{Block, u"MENUPAGE|TASK_PAGE1|Sta|rt 1|"_s, Navigate, ToPage1} << noFolder << qsizetype(2)
-        << Severity::Error << u"Der Titel enthält „|“; das Gerät liest dahinter ein weiteres Feld."_s;
+    QTest::newRow("title holding a bar") << QStringList{Block, u"MENUPAGE|TASK_PAGE1|Sta|rt 1|"_s, Navigate, ToPage1}
+                                         << noFolder << qsizetype(2) << Severity::Error
+                                         << u"Der Titel enthält „|“; das Gerät liest dahinter ein weiteres Feld."_s;
     QTest::newRow("command holding a bar")
         << QStringList{Block, start, u"MENUITEM|TASK_NAVI|GATE_TO|"_s, ToPage1} << noFolder << qsizetype(3)
         << Severity::Error << u"Der Befehl enthält „|“; das Gerät liest dahinter ein weiteres Feld."_s;
@@ -126,7 +125,7 @@ void TestMenuCheck::findsEachMistake_data()
 
     // Pages and page turns.
     QTest::newRow("page repeated")
-        << QStringList{Block, start, Navigate, ToPage2, header(2, u"Ziel"_s), ShowMap, ToPage2, header(2, u"Ziel"_s),
+        << QStringList{Block,   start,  Navigate, ToPage2, header(2, u"Ziel"_s), ShowMap, ToPage2, header(2, u"Ziel"_s),
                        ShowMap, ToPage1}
         << noFolder << qsizetype(8) << Severity::Error << u"Seite 2 gibt es schon in Zeile 5."_s;
     QTest::newRow("page skipped in the count")
@@ -135,9 +134,9 @@ void TestMenuCheck::findsEachMistake_data()
     QTest::newRow("more than six places")
         << QStringList{Block, start, Navigate, ToPage1, Navigate, Navigate, Navigate, Navigate, Navigate} << noFolder
         << qsizetype(9) << Severity::Error << u"Seite 1 hat 7 Plätze; das Gerät zeigt nur die ersten sechs."_s;
-    QTest::newRow("page without places")
-        << QStringList{Block, start, Navigate, ToPage2, header(2, u"Ziel"_s)} << noFolder << qsizetype(5)
-        << Severity::Error << u"Seite 2 hat keine Plätze."_s;
+    QTest::newRow("page without places") << QStringList{Block, start, Navigate, ToPage2, header(2, u"Ziel"_s)}
+                                         << noFolder << qsizetype(5) << Severity::Error
+                                         << u"Seite 2 hat keine Plätze."_s;
     // Page 9's only place, the turn to page 10, is 21 characters long:
     // the device reads it as the start of page 10.
     QTest::newRow("page the device reads past")
@@ -158,9 +157,8 @@ void TestMenuCheck::findsEachMistake_data()
 
     // Pictures and captions.
     QTest::newRow("command without a picture")
-        << QStringList{Block, start, Navigate, ShowMap, ToPage1}
-        << QStringList{u"navigate_to.gif"_s, u"page.gif"_s} << qsizetype(4) << Severity::Warning
-        << u"Zum Befehl SHOW_MAP gibt es im Button-Ordner kein Bild."_s;
+        << QStringList{Block, start, Navigate, ShowMap, ToPage1} << QStringList{u"navigate_to.gif"_s, u"page.gif"_s}
+        << qsizetype(4) << Severity::Warning << u"Zum Befehl SHOW_MAP gibt es im Button-Ordner kein Bild."_s;
     QTest::newRow("command without a caption")
         << QStringList{Block, start, u"MENUITEM|TASK_MY_OWN|"_s, ToPage1} << noFolder << qsizetype(3)
         << Severity::Warning << u"Zum Befehl MY_OWN gibt es im Vokabular keine Beschriftung."_s;
@@ -181,8 +179,9 @@ void TestMenuCheck::findsEachMistake()
 
 void TestMenuCheck::passesTheWorkedExample()
 {
-    const QList<CheckFinding> findings = MenuCheck::run(
-        TestData::WorkedExample, ButtonFileNames::list(TestData::sourcePath(u"data/buttons"_s)), TestData::vocabulary());
+    const QList<CheckFinding> findings =
+        MenuCheck::run(TestData::WorkedExample, ButtonFileNames::list(TestData::sourcePath(u"data/buttons"_s)),
+                       TestData::vocabulary());
     QCOMPARE(describe(findings), QString());
 }
 

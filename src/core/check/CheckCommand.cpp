@@ -71,8 +71,8 @@ int run(const QString &menuPath, const QString &buttonsFolder, const QString &vo
         out << menuPath;
         if (finding.line > 0)
             out << u':' << finding.line;
-        out << (finding.severity == CheckFinding::Severity::Error ? u": Fehler: "_s : u": Warnung: "_s)
-            << finding.text << u'\n';
+        out << (finding.severity == CheckFinding::Severity::Error ? u": Fehler: "_s : u": Warnung: "_s) << finding.text
+            << u'\n';
     }
     out.flush();
     return MenuCheck::hasErrors(findings) ? ErrorsFound : NoErrors;

@@ -35,8 +35,7 @@ QString faultText(const RecordGrammar::Reading &reading)
         return u"Die Zeile ist weder Blockzeile noch Seitenkopf noch Eintrag: das erste Feld „%1“ ist unbekannt."_s.arg(
             shortened(reading.keyword));
     case Fault::NoClosingBar: return u"Die Zeile endet nicht mit „|“."_s;
-    case Fault::BlockFields:
-        return u"Die Blockzeile lautet nicht genau „%1“."_s.arg(MenuRecords::blockLine());
+    case Fault::BlockFields: return u"Die Blockzeile lautet nicht genau „%1“."_s.arg(MenuRecords::blockLine());
     case Fault::PageField:
         if (reading.kind == Kind::PageHeader)
             return u"Das zweite Feld des Seitenkopfs ist nicht „TASK_PAGE“ mit einer Seitennummer von 1 bis 99."_s;
@@ -99,8 +98,8 @@ private:
         const RecordGrammar::Reading reading = RecordGrammar::read(record);
         // A header with a broken page field still opens the page the device
         // reads there; only that one mistake is reported about it.
-        const int page = reading.kind == Kind::PageHeader && reading.page == 0 ? RecordFields::pageNumber(record)
-                                                                                : reading.page;
+        const int page =
+            reading.kind == Kind::PageHeader && reading.page == 0 ? RecordFields::pageNumber(record) : reading.page;
         m_readings[index] = {reading.kind, reading.fault, page};
         if (reading.fault != Fault::None) {
             add(index, Severity::Error, faultText(reading));
@@ -137,7 +136,8 @@ private:
     {
         const CommandSupplies::Supply supply = m_supplies.of(command);
         if (!supply.picture)
-            add(index, Severity::Warning, u"Zum Befehl %1 gibt es im Button-Ordner kein Bild."_s.arg(shortened(command)));
+            add(index, Severity::Warning,
+                u"Zum Befehl %1 gibt es im Button-Ordner kein Bild."_s.arg(shortened(command)));
         if (!supply.caption)
             add(index, Severity::Warning,
                 u"Zum Befehl %1 gibt es im Vokabular keine Beschriftung."_s.arg(shortened(command)));
@@ -212,7 +212,8 @@ private:
                 continue;
             reached.insert(reading.page);
             if (!m_headerLines.contains(reading.page))
-                add(index, Severity::Error, u"Das Umblättern führt zu Seite %1, die es nicht gibt."_s.arg(reading.page));
+                add(index, Severity::Error,
+                    u"Das Umblättern führt zu Seite %1, die es nicht gibt."_s.arg(reading.page));
         }
         for (auto header = m_headerLines.cbegin(); header != m_headerLines.cend(); ++header) {
             if (!reached.contains(header.key()))

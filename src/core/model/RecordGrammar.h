@@ -28,10 +28,10 @@ struct Reading
 {
     Kind kind = Kind::Unknown;
     Fault fault = Fault::UnknownKeyword;
-    int page = 0;          // header and page turn without fault: the page, 1 to 99
-    QStringView title;     // header: the title text before " " and the page number
-    QStringView command;   // items: the text between "TASK_" and the closing "|"
-    QStringView keyword;   // the first field as it stands
+    int page = 0;        // header and page turn without fault: the page, 1 to 99
+    QStringView title;   // header: the title text before " " and the page number
+    QStringView command; // items: the text between "TASK_" and the closing "|"
+    QStringView keyword; // the first field as it stands
 };
 
 Reading read(QStringView record);

@@ -72,6 +72,6 @@ CheckWindow *CheckController::checkWindow() const
 
 void CheckController::refresh()
 {
-    m_window->showFindings(MenuCheck::run(m_state.recordList.entries(), m_state.buttonFiles.entries(),
-                                          m_state.vocabulary.entries()));
+    m_window->showFindings(
+        MenuCheck::run(m_state.recordList.entries(), m_state.buttonFiles.entries(), m_state.vocabulary.entries()));
 }
