@@ -84,7 +84,6 @@ private slots:
             {u"cmdeMail"_s, "text", u"eMail: "_s},
             {u"frmQDText"_s, "windowTitle", u"Anleitung"_s},
             {u"frmQDPruefen"_s, "windowTitle", u"Menü prüfen"_s},
-            {u"mnuEPruefen"_s, "shortcut", u"F7"_s},
         };
         for (const auto &[name, property, text] : texts) {
             const QObject *object = find(name);
@@ -98,6 +97,7 @@ private slots:
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s}));
+        QCOMPARE(desk.child<QAction>(u"mnuEPruefen"_s)->shortcut(), QKeySequence(Qt::Key_F7));
     }
 
     // No box is answered: questions get No, file dialogs are cancelled.

@@ -32,40 +32,52 @@ int FindingsModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant FindingsModel::data(const QModelIndex &index, int role) const
+namespace {
+
+QVariant noErrorsData(int column, int role)
 {
-    if (!index.isValid())
-        return {};
-    if (index.row() >= m_findings.size()) {
-        if (role == Qt::DisplayRole && index.column() == TextColumn)
-            return u"Keine Fehler gefunden."_s;
-        if (role == Qt::DecorationRole && index.column() == SeverityColumn)
-            return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton);
-        return {};
-    }
-    const CheckFinding &finding = m_findings.at(index.row());
+    if (role == Qt::DisplayRole && column == FindingsModel::TextColumn)
+        return u"Keine Fehler gefunden."_s;
+    if (role == Qt::DecorationRole && column == FindingsModel::SeverityColumn)
+        return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton);
+    return {};
+}
+
+QVariant findingData(const CheckFinding &finding, int column, int role)
+{
     const bool error = finding.severity == CheckFinding::Severity::Error;
-    switch (index.column()) {
-    case SeverityColumn:
+    switch (column) {
+    case FindingsModel::SeverityColumn:
         if (role == Qt::DisplayRole)
             return error ? u"Fehler"_s : u"Warnung"_s;
         if (role == Qt::DecorationRole)
             return QApplication::style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
                                                              : QStyle::SP_MessageBoxWarning);
         break;
-    case LineColumn:
+    case FindingsModel::LineColumn:
         if (role == Qt::DisplayRole && finding.line > 0)
             return QString::number(finding.line);
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         break;
-    case TextColumn:
+    case FindingsModel::TextColumn:
         if (role == Qt::DisplayRole)
             return finding.text;
         break;
     default: break;
     }
     return {};
+}
+
+} // namespace
+
+QVariant FindingsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (index.row() >= m_findings.size())
+        return noErrorsData(index.column(), role);
+    return findingData(m_findings.at(index.row()), index.column(), role);
 }
 
 QVariant FindingsModel::headerData(int section, Qt::Orientation orientation, int role) const
