@@ -24,7 +24,7 @@ CheckWindow::CheckWindow(QWidget *parent)
     m_view->setAllColumnsShowFocus(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->header()->setStretchLastSection(true);
-    m_view->setColumnWidth(FindingsModel::SeverityColumn, Twips::size(1200, 0).width());
+    m_view->setColumnWidth(FindingsModel::SeverityColumn, Twips::size(1500, 0).width());
     m_view->setColumnWidth(FindingsModel::LineColumn, Twips::size(750, 0).width());
     connect(m_view, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
         const int row = m_model.recordRow(index.row());
