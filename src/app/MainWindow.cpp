@@ -2,6 +2,7 @@
 
 #include "builder/BuilderController.h"
 #include "builder/ControlFrame.h"
+#include "check/CheckController.h"
 #include "common/ButtonFace.h"
 #include "common/Fonts.h"
 #include "common/ProgramPictures.h"
@@ -140,6 +141,12 @@ void MainWindow::createMenus()
     m_loadButtonsAction = buttonsMenu->addAction(u"&Laden"_s);
     m_loadButtonsAction->setObjectName(u"mnuBLaden"_s);
 
+    QMenu *extrasMenu = bar->addMenu(u"E&xtras"_s);
+    extrasMenu->setObjectName(u"mnuExtras"_s);
+    m_checkAction = extrasMenu->addAction(u"Menü &prüfen"_s);
+    m_checkAction->setObjectName(u"mnuEPruefen"_s);
+    m_checkAction->setShortcut(Qt::Key_F7);
+
     m_manualAction = bar->addAction(u"&Anleitung"_s);
     m_manualAction->setObjectName(u"mnuAnleitung"_s);
     m_historyAction = bar->addAction(u"&Historie"_s);
@@ -161,6 +168,7 @@ void MainWindow::createControllers()
     m_editor = new EditorController(m_state, m_dialogs, *m_recordListBox, *m_vocabularyBox, this);
     m_preview = new PreviewController(m_state, this, this);
     m_help = new HelpController(this);
+    m_check = new CheckController(m_state, this);
 }
 
 void MainWindow::wireControllers()
@@ -179,6 +187,9 @@ void MainWindow::wireControllers()
     connect(m_manualAction, &QAction::triggered, m_help, &HelpController::showManual);
     connect(m_historyAction, &QAction::triggered, m_help, &HelpController::showHistory);
     connect(m_infoAction, &QAction::triggered, m_help, &HelpController::showInfo);
+
+    connect(m_checkAction, &QAction::triggered, m_check, &CheckController::showCheck);
+    connect(m_check, &CheckController::recordChosen, m_recordListBox, &EntryListBox::selectRow);
 }
 
 void MainWindow::setFocusOrder()
@@ -232,5 +243,6 @@ void MainWindow::shutDown()
     m_help->closeInfo();
     m_help->closeText();
     m_preview->closePreview();
+    m_check->closeCheck();
     m_files.restoreStartDirectory();
 }

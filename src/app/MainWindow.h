@@ -8,6 +8,7 @@
 #include <array>
 
 class BuilderController;
+class CheckController;
 class ButtonArea;
 class ControlFrame;
 class DriveList;
@@ -73,10 +74,12 @@ private:
     QAction *m_manualAction = nullptr;
     QAction *m_historyAction = nullptr;
     QAction *m_infoAction = nullptr;
+    QAction *m_checkAction = nullptr;
 
     BuilderController *m_builder = nullptr;
     LibraryController *m_library = nullptr;
     EditorController *m_editor = nullptr;
     PreviewController *m_preview = nullptr;
     HelpController *m_help = nullptr;
+    CheckController *m_check = nullptr;
 };

@@ -86,6 +86,22 @@ private slots:
         QTest::newRow("one dash") << QStringList{u"-farbe"_s} << u"Unbekannte Option „-farbe“."_s;
         QTest::newRow("with a value") << QStringList{u"--farbe=rot"_s} << u"Unbekannte Option „--farbe“."_s;
         QTest::newRow("value for help") << QStringList{u"--help=ja"_s} << u"Die Option „--help“ nimmt keinen Wert."_s;
+        QTest::newRow("check without a file") << QStringList{u"--check"_s} << u"Die Option „--check“ braucht einen Wert."_s;
+        QTest::newRow("check with two files")
+            << QStringList{u"--check"_s, u"a.mnu"_s, u"b.mnu"_s} << u"„--check“ prüft eine Datei; „b.mnu“ ist zu viel."_s;
+        QTest::newRow("buttons without check")
+            << QStringList{u"--buttons"_s, u"knöpfe"_s} << u"Die Option „--buttons“ gilt nur zusammen mit „--check“."_s;
+    }
+
+    void checkTakesItsFiles()
+    {
+        const CommandLine line =
+            parsed({u"--check"_s, u"a.mnu"_s, u"--buttons"_s, u"knöpfe"_s, u"--vocabulary=w.dat"_s});
+        QCOMPARE(line.command, CommandLine::Command::Check);
+        QVERIFY(!line.needsWindow());
+        QCOMPARE(line.checkFile, u"a.mnu"_s);
+        QCOMPARE(line.buttonsFolder, u"knöpfe"_s);
+        QCOMPARE(line.vocabularyFile, u"w.dat"_s);
     }
 
     void refusalNamesTheOptionAsTyped()

@@ -47,6 +47,7 @@ private slots:
         desk.click(Builder::ShowMenu); // the preview
         desk.trigger(u"mnuInfo"_s);
         desk.trigger(u"mnuAnleitung"_s);
+        desk.trigger(u"mnuEPruefen"_s);
         const auto find = [](const QString &name) -> QObject * {
             for (QWidget *top : QApplication::topLevelWidgets()) {
                 if (QObject *found = top->objectName() == name ? top : top->findChild<QObject *>(name))
@@ -82,6 +83,7 @@ private slots:
             {u"cmdInternet"_s, "toolTip", u"Internet vorher aufrufen!"_s},
             {u"cmdeMail"_s, "text", u"eMail: "_s},
             {u"frmQDText"_s, "windowTitle", u"Anleitung"_s},
+            {u"frmQDPruefen"_s, "windowTitle", u"Menü prüfen"_s},
         };
         for (const auto &[name, property, text] : texts) {
             const QObject *object = find(name);
@@ -89,11 +91,13 @@ private slots:
             QCOMPARE(object->property(property).toString(), text);
         }
         QCOMPARE(menuTexts(desk.window.menuBar()->actions()),
-                 (QStringList{u"&Datei"_s, u"&Buttons"_s, u"&Anleitung"_s, u"&Historie"_s, u"&Info"_s}));
+                 (QStringList{u"&Datei"_s, u"&Buttons"_s, u"E&xtras"_s, u"&Anleitung"_s, u"&Historie"_s, u"&Info"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuDatei"_s)->actions()),
                  (QStringList{u"&Öffnen"_s, u"&Speichern"_s, u"-"_s, u"&Ende"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
+        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s}));
+        QCOMPARE(desk.child<QAction>(u"mnuEPruefen"_s)->shortcut(), QKeySequence(Qt::Key_F7));
     }
 
     // No box is answered: questions get No, file dialogs are cancelled.

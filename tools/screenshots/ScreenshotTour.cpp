@@ -1,5 +1,7 @@
 #include "ScreenshotTour.h"
 
+#include "check/CheckController.h"
+#include "check/CheckWindow.h"
 #include "common/ClickableImage.h"
 #include "editor/EntryListBox.h"
 #include "help/HelpController.h"
@@ -62,7 +64,7 @@ ScreenshotTour::~ScreenshotTour()
 bool ScreenshotTour::run()
 {
     return prepareWorkingFolder() && chooseAndLoadButtons() && composeMenu() && showFirstBatch() && previewMenu()
-           && showHelpWindows();
+           && checkMenu() && showHelpWindows();
 }
 
 bool ScreenshotTour::fail(const QString &reason)
@@ -201,6 +203,21 @@ bool ScreenshotTour::previewMenu()
     if (!grab(preview, u"preview-page2.png"_s))
         return false;
     return noBoxShown(u"preview"_s);
+}
+
+bool ScreenshotTour::checkMenu()
+{
+    // Two slips by hand, so that the window has something to say: a command
+    // of no button on page 1, and the page turn made to point nowhere.
+    EntryListModel &records = m_window->state().recordList;
+    records.replace(7, u"MENUITEM|TASK_PAGE3|"_s);
+    records.insert(2, u"MENUITEM|TASK_NAVIGATE_HOME|"_s);
+    child<QAction>(u"mnuEPruefen"_s)->trigger();
+    CheckWindow *window = child<CheckController>(u"checkController"_s)->checkWindow();
+    if (!grab(window, u"check.png"_s))
+        return false;
+    window->close();
+    return noBoxShown(u"check"_s);
 }
 
 bool ScreenshotTour::showHelpWindows()

@@ -12,8 +12,8 @@ class ClickableImage;
 class QWidget;
 
 // Walks a fresh program through the user's road (choose the folder, load
-// the buttons, compose a two-page menu, preview it, read the manual and the
-// information) and saves a picture of each window on the way.
+// the buttons, compose a two-page menu, preview it, check it, read the
+// manual and the information) and saves a picture of each window on the way.
 class ScreenshotTour
 {
 public:
@@ -31,6 +31,7 @@ private:
     bool composeMenu();
     bool showFirstBatch();
     bool previewMenu();
+    bool checkMenu();
     bool showHelpWindows();
 
     bool grab(QWidget *window, const QString &name);

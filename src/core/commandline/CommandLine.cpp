@@ -1,5 +1,6 @@
 #include "commandline/CommandLine.h"
 
+#include "check/CheckCommand.h"
 #include "help/ProgramInfo.h"
 
 #include <QCommandLineParser>
@@ -18,6 +19,8 @@ struct Option
     QStringList names;
     QString description;
     CommandLine::Command command;
+    // What the help calls the option's value; empty: it takes none.
+    QString valueName = {};
 };
 
 // Every option of the program, in the order the help lists them. When
@@ -29,6 +32,13 @@ QList<Option> options()
     return {
         {{u"h"_s, u"help"_s}, u"Zeigt diese Hilfe und beendet das Programm."_s, Command::ShowHelp},
         {{u"v"_s, u"version"_s}, u"Zeigt die Version und beendet das Programm."_s, Command::ShowVersion},
+        {{u"check"_s},
+         u"Prüft die Menü-Datei DATEI, ohne ein Fenster zu öffnen."_s,
+         Command::Check, u"DATEI"_s},
+        {{u"buttons"_s}, u"Zu --check: der Button-Ordner mit den Bildern."_s,
+         Command::OpenWindow, u"ORDNER"_s},
+        {{u"vocabulary"_s}, u"Zu --check: die Vokabel-Datei statt Quonda.dat."_s,
+         Command::OpenWindow, u"DATEI"_s},
     };
 }
 
@@ -37,13 +47,20 @@ QString usage()
     return u"Aufruf: qd5tastwerk [OPTION …] [DATEI.mnu]\n"_s;
 }
 
-// "-h, --help", as the help shows an option.
-QString spelled(const QStringList &names)
+// "-h, --help" or "--check DATEI", as the help shows an option.
+QString spelled(const QStringList &names, const QString &valueName = {})
 {
     QStringList dashed;
     for (const QString &name : names)
         dashed << (name.size() == 1 ? u"-"_s : u"--"_s) + name;
-    return dashed.join(u", "_s);
+    return dashed.join(u", "_s) + (valueName.isEmpty() ? QString() : u' ' + valueName);
+}
+
+bool takesValue(const QString &name)
+{
+    const QList<Option> known = options();
+    return std::any_of(known.cbegin(), known.cend(),
+                       [&name](const Option &option) { return option.names.contains(name) && !option.valueName.isEmpty(); });
 }
 
 // The arguments that stand for options, as they were typed: with their
@@ -72,10 +89,15 @@ QString refusalFor(const QCommandLineParser &parser, const QStringList &argument
         }
         return u"Unbekannte Option „%1“."_s.arg(spelled({unknown.constFirst()}));
     }
-    // No option of ours takes a value, so the one fault left is a value given to one.
+    // What is left: a value given to an option that takes none, or one
+    // missing where it is needed.
     for (const QString &option : typed) {
-        if (option.contains(u'='))
-            return u"Die Option „%1“ nimmt keinen Wert."_s.arg(option.section(u'=', 0, 0));
+        const QString name = option.section(u'=', 0, 0);
+        const bool wantsValue = takesValue(QString(name).remove(0, name.startsWith(u"--"_s) ? 2 : 1));
+        if (option.contains(u'=') && !wantsValue)
+            return u"Die Option „%1“ nimmt keinen Wert."_s.arg(name);
+        if (!option.contains(u'=') && wantsValue)
+            return u"Die Option „%1“ braucht einen Wert."_s.arg(name);
     }
     return u"Die Befehlszeile ist fehlerhaft."_s;
 }
@@ -89,7 +111,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QList<Option> known = options();
     for (const Option &option : known)
-        parser.addOption(QCommandLineOption(option.names, option.description));
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -98,12 +120,31 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return line;
     }
     for (const Option &option : known) {
-        if (parser.isSet(option.names.constFirst())) {
+        if (option.command != Command::OpenWindow && parser.isSet(option.names.constFirst())) {
             line.command = option.command;
-            return line;
+            break;
         }
     }
     QStringList files = parser.positionalArguments();
+    if (line.command == Command::Check) {
+        line.checkFile = parser.value(u"check"_s);
+        line.buttonsFolder = parser.value(u"buttons"_s);
+        line.vocabularyFile = parser.value(u"vocabulary"_s);
+        if (!files.isEmpty()) {
+            line.command = Command::Refuse;
+            line.refusal = u"„--check“ prüft eine Datei; „%1“ ist zu viel."_s.arg(files.constFirst());
+        }
+        return line;
+    }
+    if (line.command != Command::OpenWindow)
+        return line;
+    for (const QString &name : {u"buttons"_s, u"vocabulary"_s}) {
+        if (parser.isSet(name)) {
+            line.command = Command::Refuse;
+            line.refusal = u"Die Option „--%1“ gilt nur zusammen mit „--check“."_s.arg(name);
+            return line;
+        }
+    }
     if (!files.isEmpty()) {
         // Made absolute now: opening the file changes the current directory.
         line.menuFile = QDir::current().absoluteFilePath(files.takeFirst());
@@ -126,6 +167,7 @@ bool CommandLine::needsWindow() const
     case Command::OpenWindow: return true;
     case Command::ShowHelp:
     case Command::ShowVersion:
+    case Command::Check:
     case Command::Refuse: return false;
     }
     return true;
@@ -136,6 +178,7 @@ int CommandLine::runWithoutWindow(QTextStream &out, QTextStream &err) const
     switch (command) {
     case Command::ShowHelp: out << helpText(); return Success;
     case Command::ShowVersion: out << versionText(); return Success;
+    case Command::Check: return CheckCommand::run(checkFile, buttonsFolder, vocabularyFile, out, err);
     case Command::Refuse:
         err << u"qd5tastwerk: "_s << refusal << u'\n' << usage() << u"„qd5tastwerk --help“ zeigt alle Optionen.\n"_s;
         return UsageError;
@@ -158,10 +201,14 @@ QString CommandLine::helpText()
     const QList<Option> known = options();
     qsizetype width = 0;
     for (const Option &option : known)
-        width = std::max(width, spelled(option.names).size());
+        width = std::max(width, spelled(option.names, option.valueName).size());
     for (const Option &option : known)
-        text += u"  "_s + spelled(option.names).leftJustified(width + 3) + option.description + u'\n';
-    return text;
+        text += u"  "_s + spelled(option.names, option.valueName).leftJustified(width + 3) + option.description
+                + u'\n';
+    return text
+           + u"\n"
+             u"--check schreibt eine Zeile je Fund („DATEI:ZEILE: Fehler: …“) und endet\n"
+             u"mit 0 ohne Fehler, mit 1 bei Fehlern und mit 2, wenn DATEI nicht lesbar ist.\n"_s;
 }
 
 QString CommandLine::versionText()

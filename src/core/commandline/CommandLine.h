@@ -10,7 +10,7 @@ class QTextStream;
 // terminal run where no display is.
 struct CommandLine
 {
-    enum class Command { OpenWindow, ShowHelp, ShowVersion, Refuse };
+    enum class Command { OpenWindow, ShowHelp, ShowVersion, Check, Refuse };
 
     // Exit codes of the commands without a window.
     static constexpr int Success = 0;
@@ -20,6 +20,11 @@ struct CommandLine
     QString menuFile;         // absolute; empty: the window starts with an empty list
     QStringList ignoredFiles; // further file names, as they were given
     QString refusal;          // for Refuse: what was wrong with the line
+    // For Check: the menu file, and the button folder and vocabulary to
+    // check it against (empty: none, and Quonda.dat as at start-up).
+    QString checkFile;
+    QString buttonsFolder;
+    QString vocabularyFile;
 
     // `arguments` begins with the program as it was called.
     static CommandLine parse(const QStringList &arguments);

@@ -2,32 +2,15 @@
 
 #include "library/ButtonFileNames.h"
 #include "library/CaptionLookup.h"
-#include "model/PageNumber.h"
+#include "model/RecordFields.h"
 
 #include <QLocale>
 
 namespace {
 
-// "MENUPAGE|TASK_PAGE" and "MENUITEM|TASK_PAGE" fill columns 1 to 18; the
-// page number follows. The device reads only two of its digits.
-constexpr qsizetype PageColumn = 18;
-constexpr qsizetype PageDigits = 2;
-// "MENUITEM|TASK_" fills columns 1 to 14; the command follows.
-constexpr qsizetype CommandColumn = 14;
-// A page opener is at least this long; a two-digit page needs one more
-// character before its title has begun.
-constexpr qsizetype OpenerLength = 21;
-
-QStringView sliceOf(QStringView text, qsizetype from, qsizetype count)
-{
-    if (from >= text.size() || count <= 0)
-        return {};
-    return text.sliced(from, std::min(count, text.size() - from));
-}
-
 bool opensPage(QStringView record, int page, int previewPage)
 {
-    return record.size() >= OpenerLength && page != 0 && page >= previewPage;
+    return RecordFields::mayOpenPage(record, page) && page >= previewPage;
 }
 
 // The button names in upper case, in the order of the files; empty for a
@@ -73,22 +56,17 @@ RenderedPage::Place placeFor(QStringView command, const QStringList &buttonFiles
 
 int PreviewRenderer::pageNumber(QStringView record)
 {
-    return PageNumber::leadingValue(sliceOf(record, PageColumn, PageDigits));
+    return RecordFields::pageNumber(record);
 }
 
 QStringView PreviewRenderer::title(QStringView record, int pageNumber)
 {
-    // The closing "|" is never part of the title.
-    const qsizetype from = pageNumber <= 9 ? OpenerLength - 1 : OpenerLength;
-    return sliceOf(record, from, record.size() - 1 - from);
+    return RecordFields::title(record, pageNumber);
 }
 
 QStringView PreviewRenderer::command(QStringView record, int pageNumber)
 {
-    qsizetype cut = 1; // the closing "|"
-    if (pageNumber != 0)
-        cut = record.size() < OpenerLength ? 2 : 3; // and the page number's digits
-    return sliceOf(record, CommandColumn, record.size() - CommandColumn - cut);
+    return RecordFields::command(record, pageNumber);
 }
 
 RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
@@ -108,7 +86,7 @@ RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage
             // Of a run of openers the last one wins; a 21-character opener
             // of a two-digit page carries no title.
             result.previewPage = page;
-            if (page <= 9 || record.size() > OpenerLength)
+            if (RecordFields::carriesTitle(record, page))
                 result.title = title(record, page).toString();
             openerFound = true;
         } else if (openerFound) {
@@ -124,8 +102,8 @@ RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage
         const qsizetype index = first + place;
         const QString &record = records.at(index);
         const int page = pageNumber(record);
-        if (page != 0 && record.size() > OpenerLength)
-            return result; // the next page begins
+        if (RecordFields::opensNextPage(record, page))
+            return result;
         result.places.at(place) = placeFor(command(record, page), buttonFiles, upperNames, vocabulary);
         if (index >= count - 1) {
             result.previewPage = 0;

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-// Reads the menu records the way the device does, by fixed columns, and
+// Reads the menu records the way the device does (RecordFields) and
 // works out what one preview page shows: the first page whose opener is
 // numbered `previewPage` or higher, with at most six of its items.
 class PreviewRenderer

@@ -1,0 +1,77 @@
+#include "check/CheckController.h"
+
+#include "check/CheckWindow.h"
+#include "check/MenuCheck.h"
+#include "model/ProgramState.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Any change of a list's entries, whichever way the model reports it.
+template<typename Receiver, typename Slot>
+void onAnyChange(EntryListModel &model, Receiver *receiver, Slot slot)
+{
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, receiver, slot);
+    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, receiver, slot);
+    QObject::connect(&model, &QAbstractItemModel::rowsMoved, receiver, slot);
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, receiver, slot);
+    QObject::connect(&model, &QAbstractItemModel::modelReset, receiver, slot);
+    QObject::connect(&model, &QAbstractItemModel::layoutChanged, receiver, slot);
+}
+
+} // namespace
+
+CheckController::CheckController(ProgramState &state, QObject *parent)
+    : QObject(parent)
+    , m_state(state)
+{
+    setObjectName(u"checkController"_s);
+    const auto refreshIfOpen = [this] {
+        if (checkWindow())
+            refresh();
+    };
+    onAnyChange(m_state.recordList, this, refreshIfOpen);
+    onAnyChange(m_state.buttonFiles, this, refreshIfOpen);
+    onAnyChange(m_state.vocabulary, this, refreshIfOpen);
+}
+
+CheckController::~CheckController()
+{
+    // It has no owner to take it along when the main window goes without
+    // closing it first.
+    delete m_window.data();
+}
+
+void CheckController::showCheck()
+{
+    if (!checkWindow()) {
+        m_window = new CheckWindow;
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_window, &CheckWindow::recordChosen, this, &CheckController::recordChosen);
+    }
+    refresh();
+    if (m_window->isMinimized())
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void CheckController::closeCheck()
+{
+    if (CheckWindow *window = checkWindow())
+        window->close();
+}
+
+CheckWindow *CheckController::checkWindow() const
+{
+    // A window that was closed is only waiting to be deleted.
+    return m_window && m_window->isVisible() ? m_window.data() : nullptr;
+}
+
+void CheckController::refresh()
+{
+    m_window->showFindings(
+        MenuCheck::run(m_state.recordList.entries(), m_state.buttonFiles.entries(), m_state.vocabulary.entries()));
+}
