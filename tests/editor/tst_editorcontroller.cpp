@@ -75,6 +75,14 @@ private slots:
         QCOMPARE(desk.recordEdit->text(), u"B"_s);
     }
 
+    void typingWithoutReturnMarksTheRecordListChanged()
+    {
+        EditDesk desk;
+        QTest::keyClicks(desk.recordEdit, u"x"_s);
+        QVERIFY(desk.state.recordListModified && !desk.state.vocabularyModified);
+        QVERIFY(desk.state.recordList.isEmpty());
+    }
+
     void typingClosesThePreviewForRecordsOnly()
     {
         EditDesk desk;

@@ -46,14 +46,13 @@ class TestEndToEnd : public QObject
         QVERIFY(!popup->isVisible());
     }
 
-    // The shown button of `command`, found by its tooltip ("034 navigate_to").
+    // The button of `command` when it is shown: members are numbered in the
+    // order of the loaded files.
     ClickableImage *shownButton(const QString &command) const
     {
-        for (ClickableImage *image : m_desk->buttonArea()->findChildren<ClickableImage *>()) {
-            if (image->isVisible() && image->toolTip().mid(4) == command)
-                return image;
-        }
-        return nullptr;
+        const qsizetype file = m_desk->state.buttonFiles.entries().indexOf(command + u".gif"_s);
+        ClickableImage *image = file < 0 ? nullptr : m_desk->buttonField().image(int(file) + 1);
+        return image && image->isVisible() ? image : nullptr;
     }
 
     // Pages with "&Start/Weiter" until the button of `command` is shown, then clicks it.
@@ -101,7 +100,7 @@ private slots:
         m_desk->click(Builder::NextBatch);
         const QList<ClickableImage *> images = m_desk->buttonArea()->findChildren<ClickableImage *>();
         QCOMPARE(std::count_if(images.cbegin(), images.cend(), [](QWidget *image) { return image->isVisible(); }), 25);
-        QCOMPARE(shownButton(u"about"_s)->toolTip(), u"001 about"_s);
+        QVERIFY(shownButton(u"about"_s));
         QCOMPARE(rgb(shownButton(u"about"_s)->pixmap().toImage()), button(u"about.gif"_s));
         QCOMPARE(m_desk->child<QLabel>(u"lblQDMenu_1"_s)->text(), u"Version anzeigen"_s);
     }

@@ -36,34 +36,51 @@ class TestFileCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void cancelAndFailureKeepTheModifiedFlag()
+    // Only a save that happened clears the flag of an edit by hand.
+    void saveOutcomes_data()
     {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+        QTest::addColumn<int>("answer");     // to the question about overwriting
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("modifiedAfter");
+        const QStringList about{u"MENUITEM|TASK_ABOUT|"_s};
+        const int yes = int(Answer::Yes);
+        const int no = int(Answer::No);
+        QTest::newRow("nothing to save") << QStringList() << false << u"menu.mnu"_s << yes << int(Outcome::NotRun)
+                                         << QByteArray("old\r\n") << false;
+        QTest::newRow("list emptied by hand")
+            << QStringList() << true << u"menu.mnu"_s << yes << int(Outcome::Saved) << QByteArray() << false;
+        QTest::newRow("overwrite refused")
+            << about << true << u"menu.mnu"_s << no << int(Outcome::KeptExisting) << QByteArray("old\r\n") << true;
+        QTest::newRow("dialog cancelled")
+            << about << true << QString() << yes << int(Outcome::Cancelled) << QByteArray("old\r\n") << true;
+        QTest::newRow("a folder chosen") << about << true << u"."_s << yes << int(Outcome::Failed)
+                                         << QByteArray("old\r\n") << true;
+        QTest::newRow("overwritten") << about << true << u"menu.mnu"_s << yes << int(Outcome::Saved)
+                                     << QByteArray("MENUITEM|TASK_ABOUT|\r\n") << false;
+    }
+
+    void saveOutcomes()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, modified);
+        QFETCH(QString, chosen);
+        QFETCH(int, answer);
+        QFETCH(int, outcome);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, modifiedAfter);
         Session s;
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::NotRun); // nothing to save: no dialog
-        s.state.recordListModified = true;                    // every record deleted by hand
-        s.dialogs.chooseFile(u"leeres Menü.mnu"_s);
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::Saved);
-        QVERIFY(QFileInfo::exists(s.folder.filePath(u"leeres Menü.mnu"_s)));
-        QVERIFY(!s.state.recordListModified);
-
-        s.state.recordList.setEntries({u"MENUITEM|TASK_ABOUT|"_s});
-        s.state.recordListModified = true;
-        s.dialogs.chooseFile(u"leeres Menü.mnu"_s);
-        s.dialogs.answer(Answer::No);
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::KeptExisting);
-        s.dialogs.cancelFileDialog();
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::Cancelled);
-        s.dialogs.chooseFile(s.folder.path());
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::Failed);
-        QCOMPARE(s.folder.read(u"leeres Menü.mnu"_s), QByteArray());
-        QVERIFY(s.state.recordListModified);
-
-        s.dialogs.chooseFile(s.folder.filePath(u"leeres Menü.mnu"_s));
-        s.dialogs.answer(Answer::Yes);
-        QCOMPARE(s.commands.saveMenuFile(), Outcome::Saved);
-        QCOMPARE(s.folder.read(u"leeres Menü.mnu"_s), "MENUITEM|TASK_ABOUT|\r\n");
-        QVERIFY(!s.state.recordListModified);
-        QCOMPARE(s.dialogs.unexpected, 0);
+        s.folder.write(u"menu.mnu"_s, "old\r\n");
+        s.state.recordList.setEntries(entries);
+        s.state.recordListModified = modified;
+        chosen.isEmpty() ? s.dialogs.cancelFileDialog() : s.dialogs.chooseFile(s.folder.filePath(chosen));
+        s.dialogs.answer(Answer(answer));
+        QCOMPARE(int(s.commands.saveMenuFile()), outcome);
+        QCOMPARE(s.folder.read(u"menu.mnu"_s), file);
+        QCOMPARE(s.state.recordListModified, modifiedAfter);
     }
 
     void openReplacesTheListOnlyAfterACompleteRead()
@@ -115,6 +132,8 @@ private slots:
         s.state.recordList.append(u"x"_s);
         s.state.recordList.remove(1);
         QVERIFY(!s.commands.menuDiffersFromFile());
+        s.state.recordList.replace(0, u"MENUITEM|TASK_ABOUT|"_s); // changed in place
+        QVERIFY(s.commands.menuDiffersFromFile());
         s.state.recordList.clear();
         QVERIFY(s.commands.menuDiffersFromFile());
         // "&Speichern" does not save an emptied list never edited by hand ...

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 // A broken invariant is a finding like a crash: print what failed and abort,
 // so libFuzzer keeps the input that did it.
@@ -48,6 +49,26 @@ inline QStringList lines(FuzzedDataProvider &data, std::size_t maxCount, std::si
     for (std::size_t i = 0; i < count && data.remaining_bytes() > 0; ++i)
         result.append(text(data, maxLength));
     return result;
+}
+
+// The caption the device shows for a command, found independently of the
+// program's lookup: the rest of the first line whose first 25 columns hold
+// the command between blanks (tabs and line ends belong to the name); a
+// line no longer than that ends the search.
+inline std::optional<QString> captionOf(const QStringList &vocabulary, const QString &command)
+{
+    for (const QString &line : vocabulary) {
+        if (line.size() <= 25)
+            return std::nullopt;
+        QString field = line.left(25);
+        while (field.startsWith(u' '))
+            field.remove(0, 1);
+        while (field.endsWith(u' '))
+            field.chop(1);
+        if (field == command)
+            return line.mid(25);
+    }
+    return std::nullopt;
 }
 
 inline bool isDigit(QChar c)

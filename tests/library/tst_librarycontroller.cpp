@@ -28,23 +28,27 @@ class TestLibraryController : public QObject
     Q_OBJECT
 
 private slots:
-    void menusFollowTheLoad()
+    void loadingAFolderWithoutButtonsLoadsNothing()
+    {
+        Desk desk;
+        QDir(desk.folder.path()).mkdir(u"empty"_s);
+        desk.window.show();
+        desk.trigger(u"mnuBLaden"_s); // before any folder is chosen: refused
+        QVERIFY(!desk.library()->fileList());
+        QCOMPARE(desk.dialogs.messages(), QStringList{u"Bitte Ordner\r\nAuswählen!"_s});
+        desk.loadButtons(desk.folder.filePath(u"empty"_s));
+        QVERIFY(desk.state.buttonFiles.isEmpty());
+        QVERIFY(desk.child<QAction>(u"mnuBOrdnerWae"_s)->isEnabled()
+                && desk.child<QAction>(u"mnuBLaden"_s)->isEnabled());
+    }
+
+    void menusFollowTheFileList()
     {
         Desk desk;
         fill(desk.folder);
-        QDir(desk.folder.path()).mkdir(u"empty"_s);
         desk.window.show();
         QAction *choose = desk.child<QAction>(u"mnuBOrdnerWae"_s);
         QAction *load = desk.child<QAction>(u"mnuBLaden"_s);
-        load->trigger(); // before any folder is chosen: refused
-        QVERIFY(!desk.library()->fileList());
-
-        // OK on an empty folder loads nothing.
-        desk.loadButtons(desk.folder.filePath(u"empty"_s));
-        QVERIFY(desk.state.buttonFiles.isEmpty());
-        QVERIFY(choose->isEnabled() && load->isEnabled());
-
-        QDir::setCurrent(desk.folder.path());
         choose->trigger();
         QVERIFY(desk.folderList()->isVisible() && desk.child<DriveList>(u"Drive1"_s)->isVisible());
         QVERIFY(!choose->isEnabled() && load->isEnabled());
@@ -57,7 +61,7 @@ private slots:
         QVERIFY(!desk.folderList()->isVisible() && !desk.child<DriveList>(u"Drive1"_s)->isVisible());
         QPointer<FileListWindow> list = desk.library()->fileList();
         QVERIFY(list && list->isVisible() && !list->isModal());
-        desk.rejectFileList();
+        QTest::mouseClick(list->findChild<QPushButton *>(u"cmdFileList_1"_s), Qt::LeftButton); // "Abbruch"
         QVERIFY(desk.state.buttonFiles.isEmpty());
         QVERIFY(choose->isEnabled() && load->isEnabled());
         load->trigger();
@@ -72,19 +76,29 @@ private slots:
         QCOMPARE(desk.state.buttonFiles.entries(), (QStringList{u"about.gif"_s, u"page.gif"_s, u"readme.txt"_s}));
         QCOMPARE(desk.buttonField().count(), 3);
         QVERIFY(choose->isEnabled() && !load->isEnabled());
-        QCOMPARE(desk.dialogs.shown.size(), 1);
+        QCOMPARE(desk.dialogs.shown.size(), 0);
+    }
 
-        // A new choice drops the library, templates excepted.
-        choose->trigger();
+    void aNewChoiceDropsTheLibrary()
+    {
+        Desk desk;
+        fill(desk.folder);
+        desk.window.show();
+        desk.loadButtons(desk.folder.path());
+        desk.trigger(u"mnuBOrdnerWae"_s);
         QCOMPARE(desk.buttonField().count(), 0);
         QVERIFY(!desk.child(u"imgQDMenu_1"_s) && desk.child(u"imgQDMenu_0"_s) && desk.child(u"lblQDMenu_0"_s));
         QVERIFY(desk.state.buttonFiles.isEmpty() && desk.state.buttonFolder.isEmpty());
         QCOMPARE(desk.library()->paging().batch(), ButtonPaging::NoBatch);
+    }
 
-        // Shut-down closes the list and releases the buttons.
+    void shutDownClosesTheListAndReleasesTheButtons()
+    {
+        Desk desk;
+        desk.window.show();
         desk.chooseFolder(desk.folder.path());
-        load->trigger();
-        list = desk.library()->fileList();
+        desk.trigger(u"mnuBLaden"_s);
+        const QPointer<FileListWindow> list = desk.library()->fileList();
         desk.library()->acceptButtonFiles({u"x.gif"_s});
         desk.window.close();
         QVERIFY(!list || !list->isVisible());

@@ -36,24 +36,30 @@ private slots:
         QVERIFY(ours.filter(u","_s).isEmpty());
     }
 
+    void batchesBounceAtBothEnds_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QList<int>>("batches");
+        QTest::newRow("two batches") << 50 << QList<int>{0, 1, 0, 1, 0, 1, 0, 1, 0};
+        QTest::newRow("three batches") << 51 << QList<int>{0, 1, 2, 1, 0, 1, 2, 1, 0};
+        QTest::newRow("four batches") << 100 << QList<int>{0, 1, 2, 3, 2, 1, 0, 1, 2};
+        QTest::newRow("one batch is shown once") << 25 << QList<int>{0};
+    }
+
     void batchesBounceAtBothEnds()
     {
-        const QList<std::pair<int, QList<int>>> cases = {{50, {0, 1, 0, 1, 0, 1, 0, 1, 0}},
-                                                         {51, {0, 1, 2, 1, 0, 1, 2, 1, 0}},
-                                                         {100, {0, 1, 2, 3, 2, 1, 0, 1, 2}},
-                                                         {25, {0}}}; // one batch is shown once
-        for (const auto &[buttons, expected] : cases) {
-            ButtonPaging paging;
-            QList<int> shown;
-            for (int i = 0; i < 9; ++i) {
-                if (paging.step(buttons))
-                    shown << paging.batch();
-            }
-            QCOMPARE(shown, expected);
-            paging.reset();
-            QVERIFY(paging.step(buttons));
-            QCOMPARE(paging.batch(), 0);
+        QFETCH(int, buttons);
+        QFETCH(QList<int>, batches);
+        ButtonPaging paging;
+        QList<int> shown;
+        for (int i = 0; i < 9; ++i) {
+            if (paging.step(buttons))
+                shown << paging.batch();
         }
+        QCOMPARE(shown, batches);
+        paging.reset();
+        QVERIFY(paging.step(buttons));
+        QCOMPARE(paging.batch(), 0);
     }
 
     void batchPlans()

@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(PageNumber::next(page), nextPage);
     }
 
-    void itemsNumbersAndTooltips()
+    void itemsAndNumbers()
     {
         QCOMPARE(MenuRecords::itemForButton(u"page"_s, u"2"_s), u"MENUITEM|TASK_PAGE2|"_s);
         QCOMPARE(MenuRecords::itemForButton(u"page"_s, QString()), u"MENUITEM|TASK_PAGE|"_s);
@@ -52,7 +52,24 @@ private slots:
         QCOMPARE(PageNumber::leadingValue(u" 12|"), 12);
         QCOMPARE(PageNumber::leadingValue(u"|1"), 0);
         QCOMPARE(PageNumber::leadingValue(u"99999999999999999999"), INT_MAX);
-        QCOMPARE(MenuRecords::buttonTooltip(7, u"navigate_to"_s), u"007 navigate_to"_s);
+    }
+
+    // From button 1000 on the number in the tooltip has four digits.
+    void tooltips_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("button 7") << 7 << u"007 navigate_to"_s;
+        QTest::newRow("button 999") << 999 << u"999 navigate_to"_s;
+        QTest::newRow("button 1000") << 1000 << u"1000 navigate_to"_s;
+        QTest::newRow("button 32767") << 32767 << u"32767 navigate_to"_s;
+    }
+
+    void tooltips()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, tooltip);
+        QCOMPARE(MenuRecords::buttonTooltip(number, u"navigate_to"_s), tooltip);
     }
 
     void listEditsKeepTheModelConsistent()

@@ -36,23 +36,74 @@ class TestPreviewRenderer : public QObject
     Q_OBJECT
 
 private slots:
-    void workedExampleRunsThroughBothPagesAndWraps()
+    // Which page is drawn for the page asked for, under which title, with
+    // which commands, and which page the next turn asks for. A page opener of
+    // pages 1 to 9 is 20 characters up to its title, of pages 10 to 99 one
+    // more; a page turn item of 21 characters opens a two-digit page without
+    // a title of its own.
+    void pages_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("previewPage");
+        QTest::addColumn<QStringList>("commands");
+        const QStringList zoom = QStringList{u"zoom_in"_s} + Untouched.mid(1);
+        QTest::newRow("worked example, page 1") << TestData::WorkedExample << 0 << u"Optionen 1"_s << 1
+                                                << QStringList{u"navigate_to"_s,  u"show_map"_s,   u"plan_via"_s,
+                                                               u"add_favorite"_s, u"set_volume"_s, u"page"_s};
+        QTest::newRow("worked example, last page wraps")
+            << TestData::WorkedExample << 2 << u"Optionen 2"_s << 0
+            << QStringList{u"switch_nightview"_s, u"set_language"_s, u"page"_s} + Untouched.mid(3);
+        for (int n = 4; n <= 9; ++n) {
+            QTest::addRow("page %d title", n)
+                << QStringList{u"x"_s, u"MENUPAGE|TASK_PAGE%1|Seite %1|"_s.arg(n), item(u"ZOOM_IN"_s)} << 0
+                << u"Seite %1"_s.arg(n) << 0 << zoom;
+        }
+        QTest::newRow("page 10 title") << QStringList{u"x"_s, u"MENUPAGE|TASK_PAGE10|Zehn 10|"_s, item(u"ZOOM_IN"_s)}
+                                       << 0 << u"Zehn 10"_s << 0 << zoom;
+        QTest::newRow("two-digit page turn")
+            << QStringList{u"x"_s, u"MENUITEM|TASK_PAGE12|"_s, item(u"ZOOM_IN"_s)} << 0 << u"(none)"_s << 0 << zoom;
+        QTest::newRow("two-digit page turn among the items")
+            << QStringList{u"x"_s,
+                           u"MENUPAGE|TASK_PAGE11|Elf 11|"_s,
+                           item(u"ZOOM_IN"_s),
+                           u"MENUITEM|TASK_PAGE12|"_s,
+                           u"MENUPAGE|TASK_PAGE12|Zwölf 12|"_s,
+                           item(u"SHOW_MAP"_s)}
+            << 0 << u"Elf 11"_s << 11 << QStringList{u"zoom_in"_s, u"page"_s} + Untouched.mid(2);
+
+        // The turn before its header: both open the page, the header gives
+        // the title. Seven items: six are shown, and the page keeps its number.
+        QStringList records = {u"x"_s, u"MENUITEM|TASK_PAGE1|"_s, u"MENUPAGE|TASK_PAGE1|Eins|Aus 1|"_s};
+        records << QStringList(7, item(u"SHOW_MAP"_s)) << u"MENUPAGE|TASK_PAGE3|Drei 3|"_s << item(u"ZOOM_IN"_s);
+        QTest::newRow("seven items") << records << 0 << u"Eins|Aus 1"_s << 1 << QStringList(6, u"show_map"_s);
+        QTest::newRow("next page there is") << records << 2 << u"Drei 3"_s << 0 << zoom;
+        QTest::newRow("beyond the last page") << records << 4 << u"(none)"_s << 4 << Untouched;
+        QTest::newRow("record 0 belongs to no page")
+            << QStringList{u"MENUPAGE|TASK_PAGE1|A 1|"_s, item(u"ZOOM_IN"_s)} << 0 << u"(none)"_s << 0 << Untouched;
+    }
+
+    void pages()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(int, asked);
+        QFETCH(QString, title);
+        QFETCH(int, previewPage);
+        QFETCH(QStringList, commands);
+        const RenderedPage page = PreviewRenderer::render(records, asked, Buttons, {});
+        QCOMPARE(page.title.value_or(u"(none)"_s), title);
+        QCOMPARE(page.previewPage, previewPage);
+        QCOMPARE(::commands(page), commands);
+    }
+
+    void captionsComeFromTheVocabulary()
     {
         const QStringList vocabulary = {vocabularyLine(u"page"_s, u"Weiter"_s)};
-        RenderedPage page = PreviewRenderer::render(TestData::WorkedExample, 0, Buttons, vocabulary);
-        QCOMPARE(page.title, u"Optionen 1"_s);
-        QCOMPARE(page.previewPage, 1);
-        QCOMPARE(commands(page), (QStringList{u"navigate_to"_s, u"show_map"_s, u"plan_via"_s, u"add_favorite"_s,
-                                              u"set_volume"_s, u"page"_s}));
+        const RenderedPage page = PreviewRenderer::render(TestData::WorkedExample, 0, Buttons, vocabulary);
         QCOMPARE(page.places[5].pictureFile, u"page.gif"_s);
         QCOMPARE(page.places[5].caption, u"Weiter"_s);
         QCOMPARE(page.places[1].caption, std::nullopt);
-
-        page = PreviewRenderer::render(TestData::WorkedExample, 2, Buttons, vocabulary);
-        QCOMPARE(page.title, u"Optionen 2"_s);
-        QCOMPARE(commands(page), (QStringList{u"switch_nightview"_s, u"set_language"_s, u"page"_s} + Untouched.mid(3)));
-        // The last record was drawn: the next turn starts over.
-        QCOMPARE(page.previewPage, 0);
     }
 
     void fieldsAreReadAtFixedColumns()
@@ -64,34 +115,6 @@ private slots:
         QCOMPARE(PreviewRenderer::title(u"MENUPAGE|TASK_PAGE100|Extras 100|", 10), u"|Extras 100");
         QCOMPARE(PreviewRenderer::command(u"MENUITEM|TASK_PAGE12|", 12), u"PAGE");
         QCOMPARE(PreviewRenderer::command(u"MENU", 0), u"");
-    }
-
-    void pagesAreFoundAndCutOff()
-    {
-        QStringList records = {u"x"_s, u"MENUITEM|TASK_PAGE1|"_s, u"MENUPAGE|TASK_PAGE1|Eins|Aus 1|"_s};
-        records << QStringList(7, item(u"SHOW_MAP"_s)) << u"MENUPAGE|TASK_PAGE3|Drei 3|"_s << item(u"ZOOM_IN"_s);
-
-        // The turn before its header: both open the page, the header gives
-        // the title. Seven items: six are shown, and the page keeps its number.
-        RenderedPage page = PreviewRenderer::render(records, 0, Buttons, {});
-        QCOMPARE(page.title, u"Eins|Aus 1"_s);
-        QCOMPARE(commands(page), QStringList(6, u"show_map"_s));
-        QCOMPARE(page.previewPage, 1);
-
-        // Asking for page 2 shows page 3, the next one there is.
-        page = PreviewRenderer::render(records, 2, Buttons, {});
-        QCOMPARE(page.title, u"Drei 3"_s);
-        QCOMPARE(commands(page), QStringList{u"zoom_in"_s} + Untouched.mid(1));
-
-        // Beyond the last page nothing changes.
-        page = PreviewRenderer::render(records, 4, Buttons, {});
-        QCOMPARE(page.title, std::nullopt);
-        QCOMPARE(page.previewPage, 4);
-        QCOMPARE(commands(page), Untouched);
-
-        // Record 0 belongs to no page, whatever it holds.
-        page = PreviewRenderer::render({u"MENUPAGE|TASK_PAGE1|A 1|"_s, item(u"ZOOM_IN"_s)}, 0, Buttons, {});
-        QCOMPARE(commands(page), Untouched);
     }
 
     void buttonsMatchInAnyCaseCaptionsOnlyExactly()

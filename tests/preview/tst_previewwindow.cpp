@@ -30,12 +30,14 @@ private slots:
         PreviewWindow *preview = desk.preview()->previewWindow();
         const auto image = [&](int place) { return preview->findChild<QLabel *>(u"imgMen_%1"_s.arg(place)); };
         const auto title = [&] { return preview->findChild<QLabel *>(u"lblMenu"_s)->text(); };
+        const auto caption = [&](int place) { return preview->findChild<QLabel *>(u"lblMen_%1"_s.arg(place))->text(); };
         const QImage templateImage = ButtonPicture::templatePicture().toImage();
         QCOMPARE(image(0)->pixmap().toImage(), templateImage);
         QCOMPARE(image(0)->toolTip(), u"UNKNOWN"_s);
         QCOMPARE(image(1)->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
         QCOMPARE(image(2)->pixmap().toImage(), templateImage);
         QVERIFY(image(2)->isVisible() && !image(3)->isVisible());
+        QCOMPARE(caption(2), u"PAGE"_s);
         // Pictures are read by bare name from the button folder, which stays current.
         QCOMPARE(QDir::current(), QDir(desk.state.buttonFolder));
 
@@ -44,6 +46,7 @@ private slots:
         QCOMPARE(title(), u"B 2"_s);
         QCOMPARE(image(0)->toolTip(), u"plan_via"_s); // named after its file
         QVERIFY(image(1)->isVisible() && !image(2)->isVisible());
+        QCOMPARE(caption(2), QString()); // no caption stays behind from page 1
         desk.click(Builder::ShowMenu);
         QCOMPARE(desk.preview()->previewWindow(), preview);
         QCOMPARE(title(), u"B 2"_s);

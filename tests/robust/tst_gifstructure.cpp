@@ -36,6 +36,9 @@ private slots:
             QVERIFY2(!GifStructure::inspect(good.left(length)).complete, qPrintable(QString::number(length)));
         QVERIFY(!GifStructure::inspect(good.left(13 + 6) + ';').complete); // no frame
 
+        QByteArray older = good;
+        older[4] = '7';
+        QVERIFY(GifStructure::inspect(older).complete); // GIF87a is whole too
         QByteArray otherSignature = good;
         otherSignature[4] = '8';
         QVERIFY(!GifStructure::inspect(otherSignature).complete);

@@ -114,6 +114,10 @@ private slots:
         };
         open(desk.folder.filePath(u"gone.mnu"_s));
         open(desk.folder.write(u"nul.mnu"_s, QByteArray("a\0b", 3)));
+        QFile big(desk.folder.filePath(u"big.mnu"_s));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1000 * 1000));
+        big.close();
+        open(big.fileName());
         desk.state.recordList.setEntries({u"a"_s});
         desk.press(u"cmdAb"_s);
         desk.trigger(u"mnuDLaden"_s);
@@ -142,6 +146,10 @@ private slots:
             box(Kind::Message,
                 u"Fehler beim Öffnen der Datei.\r\n\r\nDie Datei enthält Nullbytes und ist keine "
                 u"Textdatei."_s,
+                openTitle),
+            box(Kind::OpenFile, {}, openTitle, Icon::None, Buttons::Ok, menuFilter),
+            box(Kind::Message,
+                u"Fehler beim Öffnen der Datei.\r\n\r\nDie Datei ist 47,7 MB groß; geöffnet werden Dateien bis 40 MB."_s,
                 openTitle),
             box(Kind::Message, u"Bitte erst einen Eintrag selektieren!"_s, {}, Icon::Exclamation),
             box(Kind::Message, changed, {}, Icon::Question, Buttons::YesNo),

@@ -54,20 +54,16 @@ struct Desk
         QTest::mousePress(folderList()->viewport(), Qt::LeftButton);
         QTest::mouseRelease(folderList()->viewport(), Qt::LeftButton);
     }
-    // "OK" or "Abbruch" in the file list.
-    void acceptFileList() const { pressInFileList(u"cmdFileList_0"_s); }
-    void rejectFileList() const { pressInFileList(u"cmdFileList_1"_s); }
+    // "OK" in the file list.
+    void acceptFileList() const
+    {
+        QTest::mouseClick(library()->fileList()->findChild<QPushButton *>(u"cmdFileList_0"_s), Qt::LeftButton);
+    }
     // Chooses `path`, lists it and confirms with "OK".
     void loadButtons(const QString &path)
     {
         chooseFolder(path);
         trigger(u"mnuBLaden"_s);
         acceptFileList();
-    }
-
-private:
-    void pressInFileList(const QString &button) const
-    {
-        QTest::mouseClick(library()->fileList()->findChild<QPushButton *>(button), Qt::LeftButton);
     }
 };

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "files/EntryFileFormat.h"
-
 #include <QByteArrayView>
+#include <QString>
 
 #include <algorithm>
 
 // The one ambiguity of a format that reads both UTF-8 and Windows-1252:
 // written bytes that are at the same time valid UTF-8 beyond ASCII (or start
-// like its byte order mark) read back as UTF-8.
+// like its byte order mark) read back as UTF-8. Validity is Qt's decoder's
+// verdict, not the reader's own check.
 namespace FileBytes {
 
 inline constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -18,9 +18,16 @@ inline bool isAscii(QByteArrayView bytes)
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) < 0x80; });
 }
 
+// Qt drops a byte order mark at the start, hence the letter in front.
+inline bool isUtf8(QByteArrayView bytes)
+{
+    const QByteArray lettered = "x" + bytes.toByteArray();
+    return QString::fromUtf8(lettered).toUtf8() == lettered;
+}
+
 inline bool readsBackAsWritten(QByteArrayView bytes)
 {
-    return !bytes.startsWith(ByteOrderMark) && (isAscii(bytes) || !EntryFileFormat::isValidUtf8(bytes));
+    return !bytes.startsWith(ByteOrderMark) && (isAscii(bytes) || !isUtf8(bytes));
 }
 
 } // namespace FileBytes

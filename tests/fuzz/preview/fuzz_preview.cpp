@@ -2,7 +2,6 @@
 
 #include "FuzzSupport.h"
 
-#include "library/CaptionLookup.h"
 #include "preview/PreviewRenderer.h"
 
 using namespace Qt::StringLiterals;
@@ -92,7 +91,7 @@ void check(const QStringList &records, int previewPage, const QStringList &files
             FUZZ_CHECK(files.contains(*shown.pictureFile));
             FUZZ_CHECK(shown.pictureFile->size() >= 4);
             FUZZ_CHECK(shown.command == shown.pictureFile->chopped(4));
-            FUZZ_CHECK(shown.caption == CaptionLookup::find(vocabulary, shown.command));
+            FUZZ_CHECK(shown.caption == FuzzSupport::captionOf(vocabulary, shown.command));
         }
     }
 

@@ -1,0 +1,2 @@
+# A test whose tool is missing fails with the reason instead of vanishing.
+message(FATAL_ERROR "${REASON}")
