@@ -3,6 +3,7 @@
 #include "library/ButtonFileNames.h"
 #include "library/CaptionLookup.h"
 #include "model/PageNumber.h"
+#include "preview/PageOpenerIndex.h"
 
 #include <QLocale>
 
@@ -23,11 +24,6 @@ QStringView sliceOf(QStringView text, qsizetype from, qsizetype count)
     if (from >= text.size() || count <= 0)
         return {};
     return text.sliced(from, std::min(count, text.size() - from));
-}
-
-bool opensPage(QStringView record, int page, int previewPage)
-{
-    return record.size() >= OpenerLength && page != 0 && page >= previewPage;
 }
 
 // The button names in upper case, in the order of the files; empty for a
@@ -76,6 +72,11 @@ int PreviewRenderer::pageNumber(QStringView record)
     return PageNumber::leadingValue(sliceOf(record, PageColumn, PageDigits));
 }
 
+bool PreviewRenderer::opensPage(QStringView record, int pageNumber)
+{
+    return record.size() >= OpenerLength && pageNumber != 0;
+}
+
 QStringView PreviewRenderer::title(QStringView record, int pageNumber)
 {
     // The closing "|" is never part of the title.
@@ -94,17 +95,26 @@ QStringView PreviewRenderer::command(QStringView record, int pageNumber)
 RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
                                      const QStringList &vocabulary)
 {
+    PageOpenerIndex openers;
+    return render(records, previewPage, buttonFiles, vocabulary, openers);
+}
+
+RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
+                                     const QStringList &vocabulary, PageOpenerIndex &openers)
+{
     RenderedPage result;
     result.previewPage = previewPage;
 
-    // The first line of the menu is never part of a page.
+    // The first line of the menu is never part of a page; no record before
+    // the first opener of this page or a later one takes part.
     const qsizetype count = records.size();
+    const qsizetype start = openers.firstOpener(records, previewPage);
     bool openerFound = false;
     qsizetype first = -1;
-    for (qsizetype index = 1; index < count; ++index) {
+    for (qsizetype index = start < 0 ? count : start; index < count; ++index) {
         const QString &record = records.at(index);
         const int page = pageNumber(record);
-        if (opensPage(record, page, result.previewPage)) {
+        if (opensPage(record, page) && page >= result.previewPage) {
             // Of a run of openers the last one wins; a 21-character opener
             // of a two-digit page carries no title.
             result.previewPage = page;
