@@ -126,9 +126,11 @@ QList<Outcome> Scenarios::largeFolder(BenchFolder &folder, const ComparisonRunne
                     chooseFolder->trigger();
                     EventLoop::settle();
                 },
+                // As "OK" in the file list leaves it: the folder may be chosen anew.
                 [&] {
                     folder.enter();
                     library->acceptButtonFiles(names);
+                    chooseFolder->setEnabled(true);
                     EventLoop::settle();
                 },
                 [&] {
