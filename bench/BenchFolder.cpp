@@ -74,6 +74,29 @@ QStringList BenchFolder::commands() const
     return commands;
 }
 
+QString BenchFolder::makeButtonFolder(const QString &name, int count, bool pictures) const
+{
+    if (!QDir(path()).mkdir(name))
+        return {};
+    // Written directly: QFile::copy waits for each copy to reach the disk.
+    QList<QByteArray> contents;
+    for (const QString &button : m_buttonNames) {
+        QFile source(buttonPath(button));
+        if (!pictures || !source.open(QIODevice::ReadOnly))
+            break;
+        contents.append(source.readAll());
+    }
+    const QDir target(filePath(name));
+    for (int i = 1; i <= count; ++i) {
+        QFile file(target.filePath(u"knopf_%1.gif"_s.arg(i, 6, 10, QChar(u'0'))));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        if (pictures && file.write(contents.at(i % contents.size())) < 0)
+            return {};
+    }
+    return target.path();
+}
+
 void BenchFolder::enter() const
 {
     QDir::setCurrent(path());

@@ -31,6 +31,11 @@ public:
     // The commands of the button set, without ".gif".
     QStringList commands() const;
 
+    // A further button folder `name` of `count` files; with `pictures` each
+    // is one of ours, else each is empty (for what never reads them).
+    // Returns its path, or empty on failure.
+    QString makeButtonFolder(const QString &name, int count, bool pictures) const;
+
     // Makes the folder current again; the program moves about.
     void enter() const;
 

@@ -70,6 +70,7 @@ struct Outcome
     QStringList notes;             // further figures, one line each
     QString failure;               // set when our side did not do its job
     bool paintingIncluded = false; // both sides paint, and that counts
+    QString unit;                  // of the figures; empty: milliseconds
 
     bool met() const { return failure.isEmpty() && measured.ratio() <= limit; }
 };

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QProcess>
+#include <QStringListModel>
 
 #include <cstdio>
 
@@ -44,13 +46,11 @@ qint64 peakKb()
 
 constexpr int ChildTimeoutMs = 120'000;
 
-} // namespace
-
-Figures measureOpen(const QString &folder, const QString &menuPath)
+Figures measure(const QStringList &arguments)
 {
     Figures figures;
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ChildOption), folder, menuPath});
+    child.start(QCoreApplication::applicationFilePath(), QStringList{QString::fromLatin1(ChildOption)} + arguments);
     if (!child.waitForFinished(ChildTimeoutMs) || child.exitCode() != 0) {
         figures.error = u"the measuring process failed: "_s + QString::fromLocal8Bit(child.readAllStandardError());
         return figures;
@@ -66,11 +66,51 @@ Figures measureOpen(const QString &folder, const QString &menuPath)
     return figures;
 }
 
+int printFigures(qint64 before, qint64 peak, qsizetype entries)
+{
+    std::printf("%lld %lld %lld\n", static_cast<long long>(before), static_cast<long long>(peak),
+                static_cast<long long>(entries));
+    return 0;
+}
+
+int runFloor(const QString &menuPath)
+{
+    QListView view;
+    view.setUniformItemSizes(true);
+    EventLoop::showAsTheProgramDoes(view);
+    const qint64 before = peakKb();
+    QFile file(menuPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    QStringList lines = QString::fromLatin1(file.readAll()).split(u"\r\n"_s);
+    file.close();
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QStringListModel model(lines);
+    view.setModel(&model);
+    EventLoop::settle();
+    return printFigures(before, peakKb(), model.rowCount());
+}
+
+} // namespace
+
+Figures measureOpen(const QString &folder, const QString &menuPath)
+{
+    return measure({folder, menuPath});
+}
+
+Figures measureFloor(const QString &folder, const QString &menuPath)
+{
+    return measure({folder, menuPath, u"floor"_s});
+}
+
 int runChild(const QStringList &arguments)
 {
-    if (arguments.size() != 2)
+    if (arguments.size() != 2 && arguments.size() != 3)
         return 2;
     QDir::setCurrent(arguments.at(0));
+    if (arguments.size() == 3)
+        return runFloor(arguments.at(1));
     BenchDialogs dialogs;
     dialogs.setOpenPath(arguments.at(1));
     MainWindow window(dialogs);
@@ -83,9 +123,7 @@ int runChild(const QStringList &arguments)
         std::fprintf(stderr, "%s\n", qPrintable(dialogs.messages().join(u" / "_s)));
         return 1;
     }
-    std::printf("%lld %lld %d\n", static_cast<long long>(before), static_cast<long long>(peak),
-                window.state().recordList.count());
-    return 0;
+    return printFigures(before, peak, window.state().recordList.count());
 }
 
 } // namespace PeakMemory

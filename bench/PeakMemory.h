@@ -17,8 +17,12 @@ struct Figures
 };
 
 Figures measureOpen(const QString &folder, const QString &menuPath);
+// The floor: a process that reads the same lines into a QStringList and
+// shows them in a QListView.
+Figures measureFloor(const QString &folder, const QString &menuPath);
 
-// The child's side: `arguments` are the folder and the menu file. Prints
+// The child's side: `arguments` are the folder and the menu file, and
+// "floor" for the floor. Prints
 // its figures on standard output.
 int runChild(const QStringList &arguments);
 

@@ -16,6 +16,12 @@ QString ms(double value)
     return QString::number(value, 'f', value < 10 ? 3 : 1);
 }
 
+// A figure of the table: milliseconds unless the outcome counts otherwise.
+QString figure(const Outcome &outcome, double value)
+{
+    return outcome.unit.isEmpty() ? ms(value) : QString::number(value, 'f', 0) + u' ' + outcome.unit;
+}
+
 QString painting(const Outcome &outcome)
 {
     return outcome.paintingIncluded ? u"counted"_s : ms(outcome.measured.oursPainting.cpuMs);
@@ -60,8 +66,8 @@ QString PerformanceReport::consoleText() const
     for (const Outcome &outcome : m_outcomes) {
         const Measured &m = outcome.measured;
         text += u"%1  %2  %3  %4  %5  %6  %7  %8  %9\n"_s.arg(outcome.title, -62)
-                    .arg(ms(m.ours.cpuMs), 9)
-                    .arg(ms(m.floor.cpuMs), 9)
+                    .arg(figure(outcome, m.ours.cpuMs), 9)
+                    .arg(figure(outcome, m.floor.cpuMs), 9)
                     .arg(QString::number(m.ratio(), 'f', 2), 6)
                     .arg(QString::number(outcome.limit, 'f', 1), 5)
                     .arg(QString::number(m.wallRatio(), 'f', 2), 11)
@@ -99,9 +105,9 @@ QString PerformanceReport::markdown() const
     for (const Outcome &outcome : m_outcomes) {
         const Measured &m = outcome.measured;
         text += u"| %1 | %2 | %3 | **%4** | ≤ %5 | %6 | %7 | %8 |"_s.arg(
-            outcome.title, ms(m.ours.cpuMs), ms(m.floor.cpuMs), QString::number(m.ratio(), 'f', 2),
-            QString::number(outcome.limit, 'f', 1), ms(m.ours.wallMs), ms(m.floor.wallMs),
-            QString::number(m.wallRatio(), 'f', 2));
+            outcome.title, figure(outcome, m.ours.cpuMs), figure(outcome, m.floor.cpuMs),
+            QString::number(m.ratio(), 'f', 2), QString::number(outcome.limit, 'f', 1), figure(outcome, m.ours.wallMs),
+            figure(outcome, m.floor.wallMs), QString::number(m.wallRatio(), 'f', 2));
         text += u" %1 | %2 | %3 |\n"_s.arg(painting(outcome), QString::number(m.runs), verdict(outcome));
     }
     text += u"\n## What is measured\n\n"_s;

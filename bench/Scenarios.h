@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class BenchFolder;
 
 // Each scenario builds what it needs (a shown main window under the
@@ -17,6 +19,15 @@ QList<Outcome> menuFiles(BenchFolder &folder, const ComparisonRunner &runner, bo
 Outcome paging(BenchFolder &folder, const ComparisonRunner &runner);
 Outcome buttonField(BenchFolder &folder, const ComparisonRunner &runner);
 Outcome preview(BenchFolder &folder, const ComparisonRunner &runner);
+// A menu of 1,000,000 records shown in the main window: the actions a user
+// repeats while editing it, those numbered in `wanted`.
+QList<Outcome> longMenu(BenchFolder &folder, const ComparisonRunner &runner, const std::function<bool(int)> &wanted);
+Outcome longPreview(BenchFolder &folder, const ComparisonRunner &runner);
+// Peak memory with 1,000,000 records open, against the same lines in a
+// QStringList shown in a QListView.
+Outcome peakMemory(BenchFolder &folder);
+Outcome largeFolderPaging(BenchFolder &folder, const ComparisonRunner &runner);
+QList<Outcome> largeFolder(BenchFolder &folder, const ComparisonRunner &runner, bool choosing, bool accepting);
 // Start-up happens once a process: each run is a fresh process of this
 // program, timed from its launch to the first paint.
 Outcome startUp(BenchFolder &folder, const ComparisonRunner &runner);

@@ -84,12 +84,14 @@ int main(int argc, char *argv[])
     const auto add = [&report](const Outcome &outcome) {
         report.add(outcome);
         const Measured &m = outcome.measured;
-        print(u"%1: ours %2 ms, floor %3 ms, ratio %4 (by the clock %5 / %6 ms)\n"_s.arg(outcome.title)
+        const QString unit = outcome.unit.isEmpty() ? u"ms"_s : outcome.unit;
+        print(u"%1: ours %2 %7, floor %3 %7, ratio %4 (by the clock %5 / %6 %7)\n"_s.arg(outcome.title)
                   .arg(m.ours.cpuMs, 0, 'f', 3)
                   .arg(m.floor.cpuMs, 0, 'f', 3)
                   .arg(m.ratio(), 0, 'f', 2)
                   .arg(m.ours.wallMs, 0, 'f', 3)
-                  .arg(m.floor.wallMs, 0, 'f', 3));
+                  .arg(m.floor.wallMs, 0, 'f', 3)
+                  .arg(unit));
     };
     const QStringList only = parser.value(onlyOption).split(u',', Qt::SkipEmptyParts);
     const auto wanted = [&only](int scenario) { return only.isEmpty() || only.contains(QString::number(scenario)); };
@@ -111,6 +113,26 @@ int main(int argc, char *argv[])
         if (analysis.open(QIODevice::ReadOnly))
             report.addSection(QString::fromUtf8(analysis.readAll()));
     }
+
+    if (wanted(7) || wanted(8) || wanted(9) || wanted(10) || wanted(12) || wanted(13) || wanted(14)) {
+        for (const Outcome &outcome : Scenarios::longMenu(folder, runner, wanted))
+            add(outcome);
+    }
+    if (wanted(11))
+        add(Scenarios::longPreview(folder, runner));
+    if (wanted(15))
+        add(Scenarios::peakMemory(folder));
+    if (wanted(16))
+        add(Scenarios::largeFolderPaging(folder, runner));
+    if (wanted(17) || wanted(18)) {
+        for (const Outcome &outcome : Scenarios::largeFolder(folder, runner, wanted(17), wanted(18)))
+            add(outcome);
+    }
+    // What the scenarios of long menus and large folders found, written
+    // down once they were fixed.
+    QFile causes(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/LongMenus.md"_s));
+    if (causes.open(QIODevice::ReadOnly))
+        report.addSection(QString::fromUtf8(causes.readAll()));
 
     print(u'\n' + report.consoleText());
     if (!reportPath.isEmpty()) {

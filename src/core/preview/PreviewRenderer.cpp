@@ -3,15 +3,11 @@
 #include "library/ButtonFileNames.h"
 #include "library/CaptionLookup.h"
 #include "model/RecordFields.h"
+#include "preview/PageOpenerIndex.h"
 
 #include <QLocale>
 
 namespace {
-
-bool opensPage(QStringView record, int page, int previewPage)
-{
-    return RecordFields::mayOpenPage(record, page) && page >= previewPage;
-}
 
 // The button names in upper case, in the order of the files; empty for a
 // name too short to be "<command>.gif". Made once a page rather than once
@@ -59,6 +55,11 @@ int PreviewRenderer::pageNumber(QStringView record)
     return RecordFields::pageNumber(record);
 }
 
+bool PreviewRenderer::opensPage(QStringView record, int pageNumber)
+{
+    return RecordFields::mayOpenPage(record, pageNumber);
+}
+
 QStringView PreviewRenderer::title(QStringView record, int pageNumber)
 {
     return RecordFields::title(record, pageNumber);
@@ -72,17 +73,26 @@ QStringView PreviewRenderer::command(QStringView record, int pageNumber)
 RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
                                      const QStringList &vocabulary)
 {
+    PageOpenerIndex openers;
+    return render(records, previewPage, buttonFiles, vocabulary, openers);
+}
+
+RenderedPage PreviewRenderer::render(const QStringList &records, int previewPage, const QStringList &buttonFiles,
+                                     const QStringList &vocabulary, PageOpenerIndex &openers)
+{
     RenderedPage result;
     result.previewPage = previewPage;
 
-    // The first line of the menu is never part of a page.
+    // The first line of the menu is never part of a page; no record before
+    // the first opener of this page or a later one takes part.
     const qsizetype count = records.size();
+    const qsizetype start = openers.firstOpener(records, previewPage);
     bool openerFound = false;
     qsizetype first = -1;
-    for (qsizetype index = 1; index < count; ++index) {
+    for (qsizetype index = start < 0 ? count : start; index < count; ++index) {
         const QString &record = records.at(index);
         const int page = pageNumber(record);
-        if (opensPage(record, page, result.previewPage)) {
+        if (opensPage(record, page) && page >= result.previewPage) {
             // Of a run of openers the last one wins; a 21-character opener
             // of a two-digit page carries no title.
             result.previewPage = page;

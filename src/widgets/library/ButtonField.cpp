@@ -6,7 +6,10 @@
 #include "library/ButtonFileNames.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -23,13 +26,33 @@ ButtonField::ButtonField(ClickableImage *templateImage, QLabel *templateLabel, Q
     , m_templateLabel(templateLabel)
     , m_templatePicture(templateImage->pixmap())
 {
+    m_templateImage->parentWidget()->installEventFilter(this);
+}
+
+bool ButtonField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && m_layer)
+        m_layer->setGeometry(m_templateImage->parentWidget()->rect());
+    return QObject::eventFilter(watched, event);
 }
 
 void ButtonField::create(int count)
 {
     // A folder may hold a thousand files: every member shares the
     // template's picture and font instead of loading its own.
-    QWidget *area = m_templateImage->parentWidget();
+    if (!m_layer) {
+        QWidget *area = m_templateImage->parentWidget();
+        m_layer = new QWidget(area);
+        m_layer->setGeometry(area->rect());
+        // Polished while it has no members, so that showing it later does
+        // not polish each of them.
+        m_layer->ensurePolished();
+    }
+    // Members made on a shown widget are each queued a request to polish
+    // themselves, and each hidden one queues its parent a new layout,
+    // which Qt merges by searching the queue: quadratic in the members.
+    m_layer->hide();
+    QWidget *area = m_layer;
     const QRect imageGeometry = m_templateImage->geometry();
     const QString imageTip = m_templateImage->toolTip();
     const QRect labelGeometry = m_templateLabel->geometry();
@@ -63,14 +86,15 @@ void ButtonField::create(int count)
         label->setText(caption);
         m_labels.push_back(label);
     }
+    m_layer->show();
 }
 
 void ButtonField::release()
 {
-    for (std::size_t i = 0; i < m_images.size(); ++i) {
-        delete m_images[i];
-        delete m_labels[i];
-    }
+    delete m_layer;
+    m_layer = nullptr;
+    m_shownFirst = 0;
+    m_shownLast = -1;
     m_images.clear();
     m_labels.clear();
     m_listening.clear();
@@ -98,11 +122,19 @@ void ButtonField::listenTo(int member)
 int ButtonField::showBatch(int batch, const QString &folder, const QStringList &fileNames,
                            const QStringList &vocabulary)
 {
-    for (std::size_t i = 0; i < m_images.size(); ++i) {
-        m_images[i]->hide();
-        m_labels[i]->hide();
+    // Only the last batch's members are shown: hiding the thousands of
+    // others again would cost a step its time for nothing. A hidden member
+    // gives its picture back, or paging through a large folder would keep
+    // every picture it ever showed; it is loaded afresh when shown again.
+    for (int member = m_shownFirst; member <= std::min(m_shownLast, count()); ++member) {
+        ClickableImage *picture = image(member);
+        picture->hide();
+        picture->setPixmap(m_templatePicture);
+        label(member)->hide();
     }
     const BatchPlan plan = BatchPlan::make(batch, count(), fileNames, vocabulary);
+    m_shownFirst = plan.members.empty() ? 0 : plan.members.front().number;
+    m_shownLast = plan.members.empty() ? -1 : plan.members.back().number;
     for (const BatchPlan::Member &member : plan.members) {
         place(member);
         ClickableImage *picture = image(member.number);

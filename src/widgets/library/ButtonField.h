@@ -13,6 +13,10 @@ class QLabel;
 
 // The created members 1 … n of imgQDMenu and lblQDMenu: copies of the two
 // hidden templates (member 0), which stay. Shows one batch at a time.
+// The members lie on a see-through layer over the button area, their
+// coordinates the area's own: a folder of a hundred thousand files is
+// released by deleting the layer, where deleting each member from the
+// area's list of children would shift all the others, every time.
 class ButtonField : public QObject
 {
     Q_OBJECT
@@ -34,6 +38,9 @@ public:
     // showing stopped, or 0 when the batch is complete.
     int showBatch(int batch, const QString &folder, const QStringList &fileNames, const QStringList &vocabulary);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The command of the clicked member's button file.
     void commandClicked(const QString &command);
@@ -44,6 +51,10 @@ private:
 
     ClickableImage *m_templateImage;
     QLabel *m_templateLabel;
+    QWidget *m_layer = nullptr;
+    // The members the last batch showed, first to last; none: 0 and -1.
+    int m_shownFirst = 0;
+    int m_shownLast = -1;
     QPixmap m_templatePicture;
     std::vector<ClickableImage *> m_images;
     std::vector<QLabel *> m_labels;

@@ -1,5 +1,7 @@
 #include "preview/PreviewController.h"
 
+#include "model/ProgramState.h"
+#include "preview/PageOpenerIndex.h"
 #include "preview/PreviewWindow.h"
 
 using namespace Qt::StringLiterals;
@@ -8,6 +10,7 @@ PreviewController::PreviewController(const ProgramState &state, QWidget *owner, 
     : QObject(parent)
     , m_state(state)
     , m_owner(owner)
+    , m_openers(new PageOpenerIndex(state.recordList, this))
 {
     setObjectName(u"previewController"_s);
 }
@@ -19,7 +22,7 @@ void PreviewController::showPreview()
     if (m_preview && !m_preview->isVisible())
         closePreview();
     if (!m_preview)
-        m_preview = new PreviewWindow(m_state, m_owner);
+        m_preview = new PreviewWindow(m_state, *m_openers, m_owner);
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();

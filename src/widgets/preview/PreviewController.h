@@ -5,6 +5,7 @@
 
 class QWidget;
 
+class PageOpenerIndex;
 class PreviewWindow;
 struct ProgramState;
 
@@ -29,5 +30,7 @@ public:
 private:
     const ProgramState &m_state;
     QWidget *m_owner;
+    // Outlives the windows: what one window read of a long menu serves the next.
+    PageOpenerIndex *m_openers;
     QPointer<PreviewWindow> m_preview;
 };

@@ -29,10 +29,11 @@ constexpr QMargins AssumedFrame(8, 32, 8, 8);
 
 } // namespace
 
-PreviewWindow::PreviewWindow(const ProgramState &state, QWidget *parent)
+PreviewWindow::PreviewWindow(const ProgramState &state, PageOpenerIndex &openers, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
     , m_state(state)
+    , m_openers(openers)
 {
     setObjectName(u"frmQDMenu"_s);
     setWindowTitle(u"Quonda Menu"_s);
@@ -114,7 +115,7 @@ void PreviewWindow::drawPage()
     if (!m_state.buttonFolder.isEmpty())
         QDir::setCurrent(m_state.buttonFolder);
     apply(PreviewRenderer::render(m_state.recordList.entries(), m_previewPage, m_state.buttonFiles.entries(),
-                                  m_state.vocabulary.entries()));
+                                  m_state.vocabulary.entries(), m_openers));
 }
 
 void PreviewWindow::apply(const RenderedPage &page)

@@ -6,6 +6,7 @@
 #include <array>
 
 class ClickableImage;
+class PageOpenerIndex;
 class QFrame;
 class QLabel;
 struct ProgramState;
@@ -19,7 +20,8 @@ class PreviewWindow : public QWidget
     Q_OBJECT
 
 public:
-    PreviewWindow(const ProgramState &state, QWidget *parent);
+    // `openers` knows where the pages of the state's record list open.
+    PreviewWindow(const ProgramState &state, PageOpenerIndex &openers, QWidget *parent);
 
     // The page number the next page turn goes on from; 0 = first page.
     int previewPage() const { return m_previewPage; }
@@ -32,6 +34,7 @@ private:
     void apply(const RenderedPage &page);
 
     const ProgramState &m_state;
+    PageOpenerIndex &m_openers;
     int m_previewPage = 0;
 
     QLabel *m_titleLabel = nullptr;
