@@ -28,7 +28,7 @@ SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
     });
     if (outcome == SaveProcedure::Outcome::Saved) {
         m_state.recordListModified = false;
-        m_savedMenu.markSaved();
+        m_menuChanges->markSaved();
     }
     return outcome;
 }
@@ -43,15 +43,13 @@ void FileCommands::openMenuFile(const std::function<void()> &closePreview)
     OpenProcedure::Result result = OpenProcedure(m_dialogs).run(m_state.rememberedDirectory);
     if (result.rememberedDirectory)
         m_state.rememberedDirectory = *result.rememberedDirectory;
-    if (result.entries) {
-        m_state.recordList.setEntries(std::move(*result.entries));
-        m_savedMenu.markSaved();
-    }
+    if (result.entries)
+        m_menuChanges->replaceWithFile(std::move(*result.entries));
 }
 
 bool FileCommands::offerToSaveChangedMenu()
 {
-    if (!m_savedMenu.differs())
+    if (!m_menuChanges->differs())
         return true;
     const UserDialogs::Answer answer =
         m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
