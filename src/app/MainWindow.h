@@ -11,11 +11,13 @@ class BuilderController;
 class ButtonArea;
 class ControlFrame;
 class DriveList;
+class EditHistory;
 class EditorController;
 class EntryComboBox;
 class EntryListBox;
 class FolderList;
 class HelpController;
+class HistoryController;
 class LibraryController;
 class PreviewController;
 class QAction;
@@ -66,6 +68,8 @@ private:
 
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_chooseFolderAction = nullptr;
     QAction *m_loadButtonsAction = nullptr;
     QAction *m_manualAction = nullptr;
@@ -77,4 +81,7 @@ private:
     EditorController *m_editor = nullptr;
     PreviewController *m_preview = nullptr;
     HelpController *m_help = nullptr;
+    EditHistory *m_recordHistory = nullptr;
+    EditHistory *m_vocabularyHistory = nullptr;
+    HistoryController *m_history = nullptr;
 };
