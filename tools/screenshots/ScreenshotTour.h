@@ -32,6 +32,7 @@ private:
     bool showFirstBatch();
     bool previewMenu();
     bool showHelpWindows();
+    bool showEditMenu();
 
     bool grab(QWidget *window, const QString &name);
     bool fail(const QString &reason);
