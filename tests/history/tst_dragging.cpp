@@ -120,6 +120,28 @@ private slots:
         QCOMPARE(desk.undoAction()->text(), u"&Rückgängig: Button %1 einfügen"_s.arg(command));
     }
 
+    // A line between the two records shows where the drop would land, and
+    // goes when the drag leaves.
+    void dropPlaceShownWhileDragging()
+    {
+        DropDesk desk(ABCD);
+        QListView *view = desk.records->listView();
+        const QPoint linePoint(view->viewport()->width() - 8, view->visualRect(desk.state.recordList.index(2)).top());
+        const auto darkness = [&] { return qGray(view->viewport()->grab().toImage().pixel(linePoint)); };
+        const int before = darkness();
+        const std::unique_ptr<QMimeData> data(DragData::forButton(u"about"_s));
+        const QPoint at = view->visualRect(desk.state.recordList.index(2)).topLeft() + QPoint(4, 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &move);
+        QVERIFY2(darkness() < before - 64, qPrintable(u"%1 against %2"_s.arg(darkness()).arg(before)));
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(view->viewport(), &leave);
+        QCOMPARE(darkness(), before);
+        QCOMPARE(desk.state.recordList.entries(), ABCD);
+    }
+
     void dropFromOutsideRefused_data()
     {
         QTest::addColumn<QString>("format");

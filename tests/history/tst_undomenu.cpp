@@ -235,6 +235,20 @@ private slots:
         QCOMPARE(desk.dialogs.unexpected, 0);
     }
 
+    // Only a step that changed the page field takes it back.
+    void pageFieldTakenBackOnlyByItsOwnSteps()
+    {
+        MenuDesk desk;
+        desk.typeRecord(u"a"_s);
+        desk.pageField()->setText(u"5"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.pageField()->text(), u"5"_s);
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.pageField()->text(), u"6"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.pageField()->text(), u"5"_s);
+    }
+
     // A change past the history cannot be taken back in order: the history
     // ends there, and the menu counts as changed.
     void aChangePastTheHistoryEndsIt()

@@ -105,7 +105,7 @@ void ButtonField::drag(int member)
     auto *drag = new QDrag(picture);
     drag->setMimeData(DragData::forButton(m_commands.at(std::size_t(member - 1))));
     drag->setPixmap(picture->pixmap());
-    drag->setHotSpot(picture->mapFromGlobal(QCursor::pos()));
+    drag->setHotSpot(picture->pixmap().rect().center());
     drag->exec(Qt::CopyAction);
 }
 
