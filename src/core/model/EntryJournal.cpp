@@ -2,7 +2,7 @@
 
 #include "model/EntryListModel.h"
 
-#include <ranges>
+#include <algorithm>
 
 void EntryJournal::inserted(int row, const QString &entry)
 {
@@ -26,8 +26,7 @@ void EntryJournal::replacedAll(QStringList before)
 
 void EntryJournal::undo(EntryListModel &list)
 {
-    for (Edit &edit : std::views::reverse(m_edits))
-        apply(list, edit, false);
+    std::for_each(m_edits.rbegin(), m_edits.rend(), [&list](Edit &edit) { apply(list, edit, false); });
 }
 
 void EntryJournal::redo(EntryListModel &list)

@@ -1,10 +1,11 @@
 #include "history/EditHistory.h"
 
 #include "history/HistoryStep.h"
-#include "model/EntryJournal.h"
 #include "model/EntryListModel.h"
 
 #include <QLineEdit>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -50,12 +51,12 @@ void EditHistory::step(const std::function<QString()> &change)
         return;
     }
     Surroundings before = surroundings();
-    EntryJournal journal;
     m_busy = true;
-    m_list.setJournal(&journal);
+    m_list.setJournal(&m_journal);
     const QString name = change();
     m_list.setJournal(nullptr);
     m_busy = false;
+    EntryJournal journal = std::exchange(m_journal, {});
     if (journal.isEmpty())
         return;
     m_stack.push(new HistoryStep(*this, std::move(journal), std::move(before), surroundings(), name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/MenuChanges.h"
+#include "model/EntryJournal.h"
 
 #include <QObject>
 #include <QStringList>
@@ -73,5 +74,6 @@ private:
     std::function<Position()> m_capturePosition;
     std::function<void(const Position &)> m_restorePosition;
     std::vector<QLineEdit *> m_fields;
+    EntryJournal m_journal; // of the step being made
     bool m_busy = false;
 };
