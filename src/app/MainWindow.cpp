@@ -13,6 +13,8 @@
 #include "editor/EntryListBox.h"
 #include "help/HelpController.h"
 #include "help/ProgramInfo.h"
+#include "history/EditHistory.h"
+#include "history/HistoryController.h"
 #include "library/ButtonArea.h"
 #include "library/DriveList.h"
 #include "library/FolderList.h"
@@ -134,6 +136,13 @@ void MainWindow::createMenus()
     end->setObjectName(u"mnuDEnde"_s);
     connect(end, &QAction::triggered, this, &QWidget::close);
 
+    QMenu *editMenu = bar->addMenu(u"B&earbeiten"_s);
+    editMenu->setObjectName(u"mnuBearbeiten"_s);
+    m_undoAction = editMenu->addAction(u"&Rückgängig"_s);
+    m_undoAction->setObjectName(u"mnuBeRueckgaengig"_s);
+    m_redoAction = editMenu->addAction(u"&Wiederherstellen"_s);
+    m_redoAction->setObjectName(u"mnuBeWiederherstellen"_s);
+
     QMenu *buttonsMenu = bar->addMenu(u"&Buttons"_s);
     buttonsMenu->setObjectName(u"mnuButtons"_s);
     m_chooseFolderAction = buttonsMenu->addAction(u"&Ordner Wählen"_s);
@@ -157,7 +166,13 @@ void MainWindow::createMenus()
 
 void MainWindow::createControllers()
 {
-    m_builder = new BuilderController(m_state, m_dialogs, *m_controlFrame, this);
+    m_recordHistory = new EditHistory(m_state.recordList, m_state.recordListModified, this);
+    m_recordHistory->setObjectName(u"recordHistory"_s);
+    m_vocabularyHistory = new EditHistory(m_state.vocabulary, m_state.vocabularyModified, this);
+    m_vocabularyHistory->setObjectName(u"vocabularyHistory"_s);
+    m_files.setMenuChanges(*m_recordHistory);
+
+    m_builder = new BuilderController(m_state, m_dialogs, *m_controlFrame, *m_recordHistory, this);
     m_library = new LibraryController(m_state, m_dialogs,
                                       {.buttonArea = m_buttonArea,
                                        .driveList = m_driveList,
@@ -165,10 +180,18 @@ void MainWindow::createControllers()
                                        .chooseFolderAction = m_chooseFolderAction,
                                        .loadButtonsAction = m_loadButtonsAction},
                                       this);
-    m_editor = new EditorController(m_state, m_dialogs, *m_recordListBox, *m_vocabularyBox, this);
+    m_editor = new EditorController(m_state, m_dialogs, *m_recordListBox, *m_vocabularyBox,
+                                    {.records = m_recordHistory, .vocabulary = m_vocabularyHistory}, this);
     m_preview = new PreviewController(m_state, this, this);
     m_help = new HelpController(this);
     m_check = new CheckController(m_state, this);
+    m_history = new HistoryController({.records = m_recordHistory,
+                                       .vocabulary = m_vocabularyHistory,
+                                       .vocabularyBox = m_vocabularyBox,
+                                       .controls = centralWidget(),
+                                       .undoAction = m_undoAction,
+                                       .redoAction = m_redoAction},
+                                      this);
 }
 
 void MainWindow::wireControllers()
@@ -176,6 +199,7 @@ void MainWindow::wireControllers()
     // A click on a button picture becomes a record; the builder's paging
     // and preview buttons drive the button field and the preview.
     connect(m_library, &LibraryController::commandClicked, m_builder, &BuilderController::appendButtonItem);
+    connect(m_editor, &EditorController::buttonDropped, m_builder, &BuilderController::insertButtonItem);
     connect(m_builder, &BuilderController::nextBatchRequested, m_library, &LibraryController::showNextBatch);
     connect(m_builder, &BuilderController::previewRequested, m_preview, &PreviewController::showPreview);
     // A preview drawn from records that are being edited or replaced goes.

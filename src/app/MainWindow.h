@@ -12,11 +12,13 @@ class CheckController;
 class ButtonArea;
 class ControlFrame;
 class DriveList;
+class EditHistory;
 class EditorController;
 class EntryComboBox;
 class EntryListBox;
 class FolderList;
 class HelpController;
+class HistoryController;
 class LibraryController;
 class PreviewController;
 class QAction;
@@ -69,6 +71,8 @@ private:
 
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_chooseFolderAction = nullptr;
     QAction *m_loadButtonsAction = nullptr;
     QAction *m_manualAction = nullptr;
@@ -82,4 +86,7 @@ private:
     PreviewController *m_preview = nullptr;
     HelpController *m_help = nullptr;
     CheckController *m_check = nullptr;
+    EditHistory *m_recordHistory = nullptr;
+    EditHistory *m_vocabularyHistory = nullptr;
+    HistoryController *m_history = nullptr;
 };

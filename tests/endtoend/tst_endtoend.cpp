@@ -1,13 +1,17 @@
 #include "common/ClickableImage.h"
 #include "Desk.h"
+#include "editor/EntryListBox.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "TestData.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <memory>
 
@@ -63,6 +67,23 @@ class TestEndToEnd : public QObject
             m_desk->click(Builder::NextBatch);
         QVERIFY2(shownButton(command), qPrintable(command));
         QTest::mouseClick(shownButton(command), Qt::LeftButton);
+    }
+
+    // Presses at `from` in `source`, moves on past the drag distance and
+    // lets go at `to` in `target`. The drag runs its own event loop from the
+    // move that starts it, so the rest of the way is taken from inside it;
+    // the release it holds back until it has ended is delivered before the
+    // next drag, which would take it for its own.
+    static void dragWithMouse(QWidget *source, QPoint from, QWidget *target, QPoint to)
+    {
+        QTest::mousePress(source, Qt::LeftButton, {}, from);
+        QTimer::singleShot(0, target, [target, to] {
+            QTest::mouseMove(target, to - QPoint(0, 4));
+            QTest::mouseMove(target, to);
+            QTest::mouseRelease(target, Qt::LeftButton, {}, to);
+        });
+        QTest::mouseMove(source, from + QPoint(QApplication::startDragDistance() + 4, 0));
+        QCoreApplication::processEvents();
     }
 
     static QImage rgb(const QImage &picture) { return picture.convertToFormat(QImage::Format_RGB32); }
@@ -157,6 +178,36 @@ private slots:
         m_desk->click(Builder::ShowMenu);
         QVERIFY(QTest::qWaitForWindowExposed(preview()));
         QCOMPARE(previewTitle(), u"Optionen 1"_s);
+    }
+
+    void dragAndUndoWithTheMouse()
+    {
+        preview()->close();
+        QListView *view = m_desk->child<EntryListBox>(u"cboQDMenu_0"_s)->listView();
+        view->scrollToTop();
+        const auto upperHalf = [&](int row) {
+            return view->visualRect(m_desk->state.recordList.index(row)).topLeft() + QPoint(6, 2);
+        };
+        for (int step = 0; step < 4 && !shownButton(u"about"_s); ++step)
+            m_desk->click(Builder::NextBatch);
+        ClickableImage *about = shownButton(u"about"_s);
+        QVERIFY(about);
+        dragWithMouse(about, about->rect().center(), view->viewport(), upperHalf(1));
+        QStringList expected = TestData::WorkedExample;
+        expected.insert(1, u"MENUITEM|TASK_ABOUT|"_s);
+        QCOMPARE(m_desk->state.recordList.entries(), expected);
+
+        // The new record dragged down below the page header.
+        dragWithMouse(view->viewport(), upperHalf(1), view->viewport(), upperHalf(3));
+        expected.move(1, 2);
+        QCOMPARE(m_desk->state.recordList.entries(), expected);
+        QCOMPARE(m_desk->child<EntryListBox>(u"cboQDMenu_0"_s)->text(), u"MENUITEM|TASK_ABOUT|"_s);
+
+        chooseMenu(u"B&earbeiten"_s, u"&Rückgängig: Eintrag verschieben"_s);
+        chooseMenu(u"B&earbeiten"_s, u"&Rückgängig: Button about einfügen"_s);
+        QCOMPARE(m_desk->state.recordList.entries(), TestData::WorkedExample);
+        // Back at the opened file: "&Ende" asks nothing.
+        QVERIFY(!m_desk->recordHistory()->differs());
     }
 
     void endClosesEverything()

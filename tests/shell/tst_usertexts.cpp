@@ -91,9 +91,12 @@ private slots:
             QCOMPARE(object->property(property).toString(), text);
         }
         QCOMPARE(menuTexts(desk.window.menuBar()->actions()),
-                 (QStringList{u"&Datei"_s, u"&Buttons"_s, u"E&xtras"_s, u"&Anleitung"_s, u"&Historie"_s, u"&Info"_s}));
+                 (QStringList{u"&Datei"_s, u"B&earbeiten"_s, u"&Buttons"_s, u"E&xtras"_s, u"&Anleitung"_s,
+                              u"&Historie"_s, u"&Info"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuDatei"_s)->actions()),
                  (QStringList{u"&Öffnen"_s, u"&Speichern"_s, u"-"_s, u"&Ende"_s}));
+        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuBearbeiten"_s)->actions()),
+                 (QStringList{u"&Rückgängig"_s, u"&Wiederherstellen"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s}));

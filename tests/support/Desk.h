@@ -1,6 +1,8 @@
 #pragma once
 
 #include "builder/Builder.h"
+#include "editor/EntryListBox.h"
+#include "history/EditHistory.h"
 #include "library/ButtonArea.h"
 #include "library/ButtonField.h"
 #include "library/FileListWindow.h"
@@ -12,7 +14,10 @@
 #include "TestFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -45,7 +50,35 @@ struct Desk
     ButtonField &buttonField() const { return buttonArea()->field(); }
     LibraryController *library() const { return window.findChild<LibraryController *>(u"libraryController"_s); }
     PreviewController *preview() const { return window.findChild<PreviewController *>(u"previewController"_s); }
+    EditHistory *recordHistory() const { return window.findChild<EditHistory *>(u"recordHistory"_s); }
+    EditHistory *vocabularyHistory() const { return window.findChild<EditHistory *>(u"vocabularyHistory"_s); }
+    QAction *undoAction() const { return child<QAction>(u"mnuBeRueckgaengig"_s); }
+    QAction *redoAction() const { return child<QAction>(u"mnuBeWiederherstellen"_s); }
 
+    // "&Öffnen" of a menu file holding `entries`, written into the folder as `name`.
+    void openMenu(const QStringList &entries, const QString &name = u"menu.mnu"_s)
+    {
+        dialogs.chooseFile(folder.write(name, (entries.join(u"\r\n"_s) + u"\r\n"_s).toLatin1()));
+        trigger(u"mnuDLaden"_s);
+    }
+    // A drag of `data` entering the record list and dropped on the upper
+    // half of the entry `before`, or below the last one; whether the list
+    // took it.
+    bool dropOnRecords(const QMimeData &data, int before) const
+    {
+        QListView *view = child<EntryListBox>(u"cboQDMenu_0"_s)->listView();
+        const QPoint at = before < state.recordList.count()
+                              ? view->visualRect(state.recordList.index(before)).topLeft() + QPoint(4, 2)
+                              : QPoint(4, view->viewport()->height() - 2);
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &move);
+        QDropEvent drop(at, actions, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &drop);
+        return enter.isAccepted() && drop.isAccepted();
+    }
     // "&Ordner Wählen" with `path` current, then a press in the folder list.
     void chooseFolder(const QString &path)
     {

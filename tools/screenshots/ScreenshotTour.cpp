@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -64,7 +66,7 @@ ScreenshotTour::~ScreenshotTour()
 bool ScreenshotTour::run()
 {
     return prepareWorkingFolder() && chooseAndLoadButtons() && composeMenu() && showFirstBatch() && previewMenu()
-           && checkMenu() && showHelpWindows();
+           && checkMenu() && showHelpWindows() && showEditMenu();
 }
 
 bool ScreenshotTour::fail(const QString &reason)
@@ -231,4 +233,26 @@ bool ScreenshotTour::showHelpWindows()
         return false;
     help->showInfo();
     return grab(help->infoWindow(), u"info.png"_s);
+}
+
+bool ScreenshotTour::showEditMenu()
+{
+    child<HelpController>(u"helpController"_s)->closeText();
+    child<HelpController>(u"helpController"_s)->closeInfo();
+    child<PreviewController>(u"previewController"_s)->closePreview();
+    // One step taken back, so that both commands name a step.
+    child<QAction>(u"mnuBeRueckgaengig"_s)->trigger();
+    m_window->activateWindow();
+    QMenu *menu = child<QMenu>(u"mnuBearbeiten"_s);
+    m_window->menuBar()->setActiveAction(menu->menuAction());
+    if (!shown(menu))
+        return fail(u"the menu B&earbeiten did not open"_s);
+    // The open menu is a window of its own over the main window: the
+    // picture is taken from the screen.
+    const QRect area = m_window->frameGeometry();
+    const QPixmap picture = m_window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (!m_output.mkpath(u"."_s) || !picture.save(m_output.filePath(u"edit-menu.png"_s)))
+        return fail(u"could not write "_s + m_output.filePath(u"edit-menu.png"_s));
+    menu->close();
+    return noBoxShown(u"edit menu"_s);
 }

@@ -33,6 +33,7 @@ private:
     bool previewMenu();
     bool checkMenu();
     bool showHelpWindows();
+    bool showEditMenu();
 
     bool grab(QWidget *window, const QString &name);
     bool fail(const QString &reason);

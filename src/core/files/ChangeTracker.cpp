@@ -2,7 +2,7 @@
 
 #include "model/EntryListModel.h"
 
-ChangeTracker::ChangeTracker(const EntryListModel &model, QObject *parent)
+ChangeTracker::ChangeTracker(EntryListModel &model, QObject *parent)
     : QObject(parent)
     , m_model(model)
     , m_saved(model.entries())
@@ -20,6 +20,12 @@ void ChangeTracker::markSaved()
     // Shares the model's list: no copy until one of them changes.
     m_saved = m_model.entries();
     m_matchedAt = m_changes;
+}
+
+void ChangeTracker::replaceWithFile(QStringList entries)
+{
+    m_model.setEntries(std::move(entries));
+    markSaved();
 }
 
 bool ChangeTracker::differs() const

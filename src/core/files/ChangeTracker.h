@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/MenuChanges.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -9,22 +11,23 @@ class EntryListModel;
 // saved or opened. Every change of the model counts; the lists themselves
 // are compared only when something changed since they last matched, so
 // asking is cheap also for a hundred thousand entries.
-class ChangeTracker : public QObject
+class ChangeTracker : public QObject, public MenuChanges
 {
     Q_OBJECT
 
 public:
     // An empty list that was never saved counts as unchanged.
-    explicit ChangeTracker(const EntryListModel &model, QObject *parent = nullptr);
+    explicit ChangeTracker(EntryListModel &model, QObject *parent = nullptr);
 
     // The model's entries are now what the file holds.
-    void markSaved();
-    bool differs() const;
+    void markSaved() override;
+    bool differs() const override;
+    void replaceWithFile(QStringList entries) override;
 
 private:
     void noteChange();
 
-    const EntryListModel &m_model;
+    EntryListModel &m_model;
     QStringList m_saved;
     quint64 m_changes = 0;
     mutable quint64 m_matchedAt = 0;

@@ -27,7 +27,7 @@ SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
     });
     if (outcome == SaveProcedure::Outcome::Saved) {
         m_state.recordListModified = false;
-        m_savedMenu.markSaved();
+        m_menuChanges->markSaved();
     }
     return outcome;
 }
@@ -58,15 +58,13 @@ void FileCommands::takeOpened(OpenProcedure::Result result)
 {
     if (result.rememberedDirectory)
         m_state.rememberedDirectory = *result.rememberedDirectory;
-    if (result.entries) {
-        m_state.recordList.setEntries(std::move(*result.entries));
-        m_savedMenu.markSaved();
-    }
+    if (result.entries)
+        m_menuChanges->replaceWithFile(std::move(*result.entries));
 }
 
 bool FileCommands::offerToSaveChangedMenu()
 {
-    if (!m_savedMenu.differs())
+    if (!m_menuChanges->differs())
         return true;
     const UserDialogs::Answer answer =
         m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);

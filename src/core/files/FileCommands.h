@@ -30,7 +30,9 @@ public:
     // and saves on Yes. Returns false when a save was wanted but did not
     // happen, so that "&Öffnen" does not throw the changes away.
     bool offerToSaveChangedMenu();
-    bool menuDiffersFromFile() const { return m_savedMenu.differs(); }
+    bool menuDiffersFromFile() const { return m_menuChanges->differs(); }
+    // From now on `changes` answers whether the menu differs from its file.
+    void setMenuChanges(MenuChanges &changes) { m_menuChanges = &changes; }
 
     void loadVocabulary();
     SaveProcedure::Outcome saveVocabularyAtExit();
@@ -43,4 +45,5 @@ private:
     ProgramState &m_state;
     UserDialogs &m_dialogs;
     ChangeTracker m_savedMenu;
+    MenuChanges *m_menuChanges = &m_savedMenu;
 };

@@ -1,5 +1,7 @@
 #include "model/EntryListModel.h"
 
+#include "model/EntryJournal.h"
+
 EntryListModel::EntryListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -30,11 +32,15 @@ void EntryListModel::insert(int row, const QString &entry)
     beginInsertRows({}, row, row);
     m_entries.insert(row, entry);
     endInsertRows();
+    if (m_journal)
+        m_journal->inserted(row, entry);
 }
 
 void EntryListModel::replace(int row, const QString &entry)
 {
     Q_ASSERT(row >= 0 && row < count());
+    if (m_journal)
+        m_journal->replaced(row, m_entries.at(row));
     m_entries[row] = entry;
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
@@ -43,6 +49,8 @@ void EntryListModel::replace(int row, const QString &entry)
 void EntryListModel::remove(int row)
 {
     Q_ASSERT(row >= 0 && row < count());
+    if (m_journal)
+        m_journal->removed(row, m_entries.at(row));
     beginRemoveRows({}, row, row);
     m_entries.removeAt(row);
     endRemoveRows();
@@ -55,6 +63,8 @@ void EntryListModel::clear()
 
 void EntryListModel::setEntries(QStringList entries)
 {
+    if (m_journal && !(m_entries.isEmpty() && entries.isEmpty()))
+        m_journal->replacedAll(m_entries);
     // An empty list that gains rows leaves no position to forget: told of
     // an insertion, a view keeps its state, where after a reset a combo box
     // puts the first row into its edit field (laid out, only to be cleared).

@@ -3,6 +3,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+class EntryJournal;
+
 // The entries of one of the main window's two lists (the menu records or
 // the vocabulary lines). The list is the store: views show it, the file
 // routines fill and read it, the builder appends to it.
@@ -31,6 +33,10 @@ public:
     void clear();
     void setEntries(QStringList entries);
 
+    // Every change from now on is told to `journal`; nullptr ends that.
+    void setJournal(EntryJournal *journal) { m_journal = journal; }
+
 private:
     QStringList m_entries;
+    EntryJournal *m_journal = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class ControlFrame;
+class EditHistory;
 class UserDialogs;
 struct ProgramState;
 
@@ -17,11 +18,15 @@ class BuilderController : public QObject
     Q_OBJECT
 
 public:
-    BuilderController(ProgramState &state, UserDialogs &dialogs, ControlFrame &frame, QObject *parent);
+    BuilderController(ProgramState &state, UserDialogs &dialogs, ControlFrame &frame, EditHistory &history,
+                      QObject *parent);
 
     void click(Builder builder);
     // A click on the button picture of `command`: its item is appended.
     void appendButtonItem(const QString &command);
+    // The button picture of `command` dropped before the record `before`:
+    // the item a click would append goes there.
+    void insertButtonItem(const QString &command, int before);
 
 signals:
     void nextBatchRequested();
@@ -37,4 +42,5 @@ private:
     ProgramState &m_state;
     UserDialogs &m_dialogs;
     ControlFrame &m_frame;
+    EditHistory &m_history;
 };

@@ -1,5 +1,6 @@
 #include "editor/EntryListBox.h"
 
+#include "editor/EntryListView.h"
 #include "editor/TypedKeyFilter.h"
 #include "model/EntryListModel.h"
 
@@ -15,7 +16,7 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
     , m_edit(new QLineEdit(this))
-    , m_list(new QListView(this))
+    , m_list(new EntryListView(this))
 {
     // Connected before the view sees the model, so this runs first: left to
     // itself the view would select a neighbour of a removed entry and put
@@ -40,6 +41,8 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
     connect(filter, &TypedKeyFilter::keyTyped, this, &EntryListBox::keyTyped);
     connect(filter, &TypedKeyFilter::keyReleased, this, &EntryListBox::keyReleased);
     connect(m_edit, &QLineEdit::textChanged, this, &EntryListBox::editTextChanged);
+    connect(m_list, &EntryListView::entryDropped, this, &EntryListBox::entryDropped);
+    connect(m_list, &EntryListView::buttonDropped, this, &EntryListBox::buttonDropped);
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) {
         m_edit->setFocus(Qt::MouseFocusReason);
         takeSelection(index.row());
@@ -49,6 +52,11 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
                 if (current.isValid())
                     takeSelection(current.row());
             });
+}
+
+QListView *EntryListBox::listView() const
+{
+    return m_list;
 }
 
 QString EntryListBox::text() const

@@ -3,12 +3,13 @@
 #include <QWidget>
 
 class EntryListModel;
+class EntryListView;
 class QLineEdit;
 class QListView;
 
 // An edit field above a list that is always open: the record list. A click
 // on an entry puts its text into the edit field. Typed keys are reported
-// before the edit field sees them.
+// before the edit field sees them, drops on the list as they land.
 class EntryListBox : public QWidget
 {
     Q_OBJECT
@@ -17,7 +18,7 @@ public:
     explicit EntryListBox(EntryListModel *model, QWidget *parent = nullptr);
 
     QLineEdit *lineEdit() const { return m_edit; }
-    QListView *listView() const { return m_list; }
+    QListView *listView() const;
     QString text() const;
     void setText(const QString &text);
 
@@ -34,6 +35,8 @@ signals:
     void keyTyped(QChar character);
     void keyReleased();
     void editTextChanged(const QString &text);
+    void entryDropped(int row, int before);
+    void buttonDropped(const QString &command, int before);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -44,5 +47,5 @@ private:
 
     EntryListModel *m_model;
     QLineEdit *m_edit;
-    QListView *m_list;
+    EntryListView *m_list;
 };

@@ -2,10 +2,12 @@
 
 #include "common/ButtonPicture.h"
 #include "common/ClickableImage.h"
+#include "common/DragData.h"
 #include "common/Twips.h"
 #include "library/ButtonFileNames.h"
 
 #include <QDir>
+#include <QDrag>
 #include <QEvent>
 #include <QLabel>
 
@@ -73,6 +75,7 @@ void ButtonField::create(int count)
         image->setGeometry(imageGeometry);
         image->setPixmap(m_templatePicture);
         image->setToolTip(imageTip);
+        image->setDraggable(true);
         m_images.push_back(image);
 
         auto *label = new QLabel(area);
@@ -117,6 +120,17 @@ void ButtonField::listenTo(int member)
     m_listening[std::size_t(member - 1)] = true;
     connect(image(member), &ClickableImage::clicked, this,
             [this, member] { emit commandClicked(m_commands.at(std::size_t(member - 1))); });
+    connect(image(member), &ClickableImage::dragStarted, this, [this, member] { drag(member); });
+}
+
+void ButtonField::drag(int member)
+{
+    ClickableImage *picture = image(member);
+    auto *drag = new QDrag(picture);
+    drag->setMimeData(DragData::forButton(m_commands.at(std::size_t(member - 1))));
+    drag->setPixmap(picture->pixmap());
+    drag->setHotSpot(picture->pixmap().rect().center());
+    drag->exec(Qt::CopyAction);
 }
 
 int ButtonField::showBatch(int batch, const QString &folder, const QStringList &fileNames,

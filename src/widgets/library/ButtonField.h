@@ -48,6 +48,7 @@ signals:
 private:
     void place(const BatchPlan::Member &member);
     void listenTo(int member);
+    void drag(int member);
 
     ClickableImage *m_templateImage;
     QLabel *m_templateLabel;

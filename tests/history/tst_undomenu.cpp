@@ -1,0 +1,265 @@
+// The menu "B&earbeiten": where it stands, what its two commands say and
+// which list they act on, and how undoing meets saving and shut-down.
+
+#include "Desk.h"
+#include "editor/EntryComboBox.h"
+#include "editor/EntryListBox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+using Answer = UserDialogs::Answer;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+struct MenuDesk : Desk
+{
+    EntryListBox *records = child<EntryListBox>(u"cboQDMenu_0"_s);
+    EntryComboBox *vocabulary = child<EntryComboBox>(u"cboQDMenu_1"_s);
+
+    MenuDesk()
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    void typeRecord(const QString &text) const
+    {
+        QTest::keyClicks(records->lineEdit(), text);
+        QTest::keyClick(records->lineEdit(), Qt::Key_Return);
+    }
+    void typeVocabulary(const QString &text) const
+    {
+        QTest::keyClicks(vocabulary->lineEdit(), text);
+        QTest::keyClick(vocabulary->lineEdit(), Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+class TestUndoMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void standsBetweenDateiAndButtonsOnTheSameRow()
+    {
+        MenuDesk desk;
+        QVERIFY(QTest::qWaitForWindowExposed(&desk.window));
+        QMenuBar *bar = desk.window.menuBar();
+        const QList<QAction *> menus = bar->actions();
+        QCOMPARE(menus.at(1)->menu(), desk.child<QMenu>(u"mnuBearbeiten"_s));
+        // One row: every entry as high as the first and on its level.
+        for (QAction *menu : menus)
+            QCOMPARE(bar->actionGeometry(menu).top(), bar->actionGeometry(menus.first()).top());
+        // The controls below keep their size, right under the bar.
+        QCOMPARE(desk.window.centralWidget()->size(), QSize(531, 547));
+        QCOMPARE(desk.window.height(), bar->height() + 547);
+        QStringList keys;
+        for (QAction *menu : menus) {
+            const QString text = menu->text();
+            keys << text.mid(text.indexOf(u'&') + 1, 1).toUpper();
+        }
+        QCOMPARE(keys.at(1), u"E"_s);
+        QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
+    }
+
+    void greyedOutWithNothingToTakeBack()
+    {
+        MenuDesk desk;
+        QVERIFY(!desk.undoAction()->isEnabled() && !desk.redoAction()->isEnabled());
+        QCOMPARE(desk.undoAction()->text(), u"&Rückgängig"_s);
+        QCOMPARE(desk.redoAction()->text(), u"&Wiederherstellen"_s);
+        QCOMPARE(desk.undoAction()->shortcuts(), QList<QKeySequence>{QKeySequence(u"Ctrl+Z"_s)});
+        QCOMPARE(desk.redoAction()->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(u"Ctrl+Shift+Z"_s), QKeySequence(u"Ctrl+Y"_s)}));
+
+        desk.click(Builder::BlockLine);
+        QVERIFY(desk.undoAction()->isEnabled() && !desk.redoAction()->isEnabled());
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QVERIFY(!desk.undoAction()->isEnabled() && desk.redoAction()->isEnabled());
+        QCOMPARE(desk.undoAction()->text(), u"&Rückgängig"_s);
+        QCOMPARE(desk.redoAction()->text(), u"&Wiederherstellen: 1. Zeile Menü"_s);
+    }
+
+    // A command name with "&" shows it, not an access key.
+    void stepNamesKeepTheirAmpersands()
+    {
+        MenuDesk desk;
+        desk.library()->commandClicked(u"tom&jerry"_s);
+        QCOMPARE(desk.undoAction()->text(), u"&Rückgängig: Button tom&&jerry einfügen"_s);
+    }
+
+    void keysReachTheListFromEveryField_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("Ctrl+Z undoes") << QKeyCombination(Qt::CTRL, Qt::Key_Z) << QStringList{u"a"_s};
+        QTest::newRow("Ctrl+Shift+Z redoes")
+            << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z) << QStringList{u"a"_s, u"b"_s, u"c"_s};
+        QTest::newRow("Ctrl+Y redoes") << QKeyCombination(Qt::CTRL, Qt::Key_Y) << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    }
+
+    // The edit fields would take these keys for their own typing.
+    void keysReachTheListFromEveryField()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QStringList, after);
+        MenuDesk desk;
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
+        for (const QString &entry : {u"a"_s, u"b"_s, u"c"_s})
+            desk.typeRecord(entry);
+        desk.trigger(u"mnuBeRueckgaengig"_s); // something to redo as well
+        QTest::keyClicks(desk.records->lineEdit(), u"typed"_s);
+        QTest::keyClick(desk.records->lineEdit(), key.key(), key.keyboardModifiers());
+        QCOMPARE(desk.state.recordList.entries(), after);
+
+        // With nothing left to undo the key does nothing at all, here or in the title field.
+        desk.click(Builder::BlockLine);
+        while (desk.undoAction()->isEnabled())
+            desk.trigger(u"mnuBeRueckgaengig"_s);
+        QLineEdit *title = desk.titleField();
+        title->setFocus();
+        QTest::keyClicks(title, u"Titel"_s);
+        QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(title->text(), u"Titel"_s);
+    }
+
+    void actsOnTheListWithTheFocus()
+    {
+        MenuDesk desk;
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
+        desk.state.vocabulary.setEntries({u"v"_s});
+        desk.typeRecord(u"r"_s);
+        desk.vocabulary->setFocus();
+        desk.typeVocabulary(u"w"_s);
+        QCOMPARE(desk.undoAction()->text(), u"&Rückgängig: Eintrag hinzufügen"_s);
+
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.state.vocabulary.entries(), QStringList{u"v"_s});
+        QCOMPARE(desk.state.recordList.entries(), QStringList{u"r"_s});
+
+        // Neither list has the focus: the record list's history.
+        desk.titleField()->setFocus();
+        QCOMPARE(desk.redoAction()->text(), u"&Wiederherstellen"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QVERIFY(desk.state.recordList.isEmpty());
+        QCOMPARE(desk.state.vocabulary.entries(), QStringList{u"v"_s});
+
+        desk.vocabulary->setFocus();
+        QCOMPARE(desk.redoAction()->text(), u"&Wiederherstellen: Eintrag hinzufügen"_s);
+        desk.trigger(u"mnuBeWiederherstellen"_s);
+        QCOMPARE(desk.state.vocabulary.entries(), (QStringList{u"v"_s, u"w"_s}));
+        QVERIFY(desk.state.recordList.isEmpty());
+    }
+
+    void nothingHappensWhileABoxWaits()
+    {
+        MenuDesk desk;
+        desk.click(Builder::BlockLine);
+        desk.click(Builder::BlockLine);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QDialog box(&desk.window);
+        box.setModal(true);
+        box.show();
+        QCOMPARE(QApplication::activeModalWidget(), &box);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        desk.trigger(u"mnuBeWiederherstellen"_s);
+        QCOMPARE(desk.state.recordList.count(), 1);
+        box.close();
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.state.recordList.count(), 0);
+    }
+
+    // Undone back to what was opened, the menu is unchanged: no question.
+    void undoneToTheOpenedFileAsksNothingAtShutDown()
+    {
+        MenuDesk desk;
+        desk.openMenu({u"A"_s});
+        desk.typeRecord(u"B"_s);
+        desk.records->selectRow(0);
+        desk.press(u"cmdAb"_s);
+        QCOMPARE(desk.state.recordList.entries(), (QStringList{u"B"_s, u"A"_s}));
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QVERIFY(!desk.state.recordListModified);
+        desk.window.close();
+        QCOMPARE(desk.dialogs.shown.size(), 1); // the open dialog
+        QCOMPARE(desk.dialogs.unexpected, 0);
+    }
+
+    void undoneFromTheSavedFileAsksAgain()
+    {
+        MenuDesk desk;
+        desk.typeRecord(u"A"_s);
+        desk.dialogs.chooseFile(desk.folder.filePath(u"menu.mnu"_s));
+        desk.trigger(u"mnuDSpeichern"_s);
+        QVERIFY(!desk.state.recordListModified);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QVERIFY(desk.state.recordListModified); // as it was before the Return
+        desk.trigger(u"mnuBeWiederherstellen"_s);
+        QVERIFY(!desk.state.recordListModified); // back at the saved state
+
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        desk.dialogs.answer(Answer::No);
+        desk.window.close();
+        QCOMPARE(desk.dialogs.shown.size(), 2);
+        QCOMPARE(desk.dialogs.shown.last().text, u"Das Menü wurde geändert. Änderungen speichern?"_s);
+        QCOMPARE(desk.dialogs.unexpected, 0);
+    }
+
+    // A list emptied by hand is saved by "&Speichern"; undone, it is not.
+    void speichernFollowsTheUndoneFlag()
+    {
+        MenuDesk desk;
+        desk.openMenu({u"A"_s});
+        desk.records->selectRow(0);
+        desk.records->lineEdit()->selectAll();
+        QTest::keyClick(desk.records->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClick(desk.records->lineEdit(), Qt::Key_Return);
+        QVERIFY(desk.state.recordList.isEmpty());
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s); // the opening too: an empty list never edited
+        QVERIFY(desk.state.recordList.isEmpty() && !desk.state.recordListModified);
+        desk.trigger(u"mnuDSpeichern"_s);
+        QCOMPARE(desk.dialogs.shown.size(), 1); // only the open dialog
+
+        desk.trigger(u"mnuBeWiederherstellen"_s);
+        desk.trigger(u"mnuBeWiederherstellen"_s);
+        QVERIFY(desk.state.recordList.isEmpty() && desk.state.recordListModified);
+        desk.dialogs.cancelFileDialog();
+        desk.trigger(u"mnuDSpeichern"_s);
+        QCOMPARE(desk.dialogs.shown.last().kind, Kind::SaveFile);
+        QCOMPARE(desk.dialogs.unexpected, 0);
+    }
+
+    // Only a step that changed the page field takes it back.
+    void pageFieldTakenBackOnlyByItsOwnSteps()
+    {
+        MenuDesk desk;
+        desk.typeRecord(u"a"_s);
+        desk.pageField()->setText(u"5"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.pageField()->text(), u"5"_s);
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.pageField()->text(), u"6"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QCOMPARE(desk.pageField()->text(), u"5"_s);
+    }
+
+    // A change past the history cannot be taken back in order: the history
+    // ends there, and the menu counts as changed.
+    void aChangePastTheHistoryEndsIt()
+    {
+        MenuDesk desk;
+        desk.click(Builder::BlockLine);
+        desk.state.recordList.append(u"x"_s);
+        QVERIFY(!desk.undoAction()->isEnabled());
+        QVERIFY(desk.recordHistory()->differs());
+    }
+};
+
+QTEST_MAIN(TestUndoMenu)
+#include "tst_undomenu.moc"
