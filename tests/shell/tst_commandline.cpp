@@ -86,9 +86,10 @@ private slots:
         QTest::newRow("one dash") << QStringList{u"-farbe"_s} << u"Unbekannte Option „-farbe“."_s;
         QTest::newRow("with a value") << QStringList{u"--farbe=rot"_s} << u"Unbekannte Option „--farbe“."_s;
         QTest::newRow("value for help") << QStringList{u"--help=ja"_s} << u"Die Option „--help“ nimmt keinen Wert."_s;
-        QTest::newRow("check without a file") << QStringList{u"--check"_s} << u"Die Option „--check“ braucht einen Wert."_s;
-        QTest::newRow("check with two files")
-            << QStringList{u"--check"_s, u"a.mnu"_s, u"b.mnu"_s} << u"„--check“ prüft eine Datei; „b.mnu“ ist zu viel."_s;
+        QTest::newRow("check without a file")
+            << QStringList{u"--check"_s} << u"Die Option „--check“ braucht einen Wert."_s;
+        QTest::newRow("check with two files") << QStringList{u"--check"_s, u"a.mnu"_s, u"b.mnu"_s}
+                                              << u"„--check“ prüft eine Datei; „b.mnu“ ist zu viel."_s;
         QTest::newRow("buttons without check")
             << QStringList{u"--buttons"_s, u"knöpfe"_s} << u"Die Option „--buttons“ gilt nur zusammen mit „--check“."_s;
     }

@@ -17,25 +17,26 @@ private slots:
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<QByteArray>("err");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("help") << QStringList{u"--help"_s}
-                              << u"Aufruf: qd5tastwerk [OPTION …] [DATEI.mnu]\n"
-                                 u"Stellt das eigene Menü eines Navigationsgeräts der Generation 5 aus\n"
-                                 u"Button-Bildern zusammen.\n"
-                                 u"\n"
-                                 u"Ohne Option öffnet sich das Hauptfenster. Eine DATEI.mnu wird darin\n"
-                                 u"geöffnet wie mit „Datei“ → „Öffnen“; ein Dateiname, der mit „-“\n"
-                                 u"beginnt, steht nach „--“.\n"
-                                 u"\n"
-                                 u"Optionen:\n"
-                                 u"  -h, --help           Zeigt diese Hilfe und beendet das Programm.\n"
-                                 u"  -v, --version        Zeigt die Version und beendet das Programm.\n"
-                                 u"  --check DATEI        Prüft die Menü-Datei DATEI, ohne ein Fenster zu öffnen.\n"
-                                 u"  --buttons ORDNER     Zu --check: der Button-Ordner mit den Bildern.\n"
-                                 u"  --vocabulary DATEI   Zu --check: die Vokabel-Datei statt Quonda.dat.\n"
-                                 u"\n"
-                                 u"--check schreibt eine Zeile je Fund („DATEI:ZEILE: Fehler: …“) und endet\n"
-                                 u"mit 0 ohne Fehler, mit 1 bei Fehlern und mit 2, wenn DATEI nicht lesbar ist.\n"_s.toUtf8()
-                              << QByteArray() << 0;
+        QTest::newRow("help")
+            << QStringList{u"--help"_s}
+            << u"Aufruf: qd5tastwerk [OPTION …] [DATEI.mnu]\n"
+               u"Stellt das eigene Menü eines Navigationsgeräts der Generation 5 aus\n"
+               u"Button-Bildern zusammen.\n"
+               u"\n"
+               u"Ohne Option öffnet sich das Hauptfenster. Eine DATEI.mnu wird darin\n"
+               u"geöffnet wie mit „Datei“ → „Öffnen“; ein Dateiname, der mit „-“\n"
+               u"beginnt, steht nach „--“.\n"
+               u"\n"
+               u"Optionen:\n"
+               u"  -h, --help           Zeigt diese Hilfe und beendet das Programm.\n"
+               u"  -v, --version        Zeigt die Version und beendet das Programm.\n"
+               u"  --check DATEI        Prüft die Menü-Datei DATEI, ohne ein Fenster zu öffnen.\n"
+               u"  --buttons ORDNER     Zu --check: der Button-Ordner mit den Bildern.\n"
+               u"  --vocabulary DATEI   Zu --check: die Vokabel-Datei statt Quonda.dat.\n"
+               u"\n"
+               u"--check schreibt eine Zeile je Fund („DATEI:ZEILE: Fehler: …“) und endet\n"
+               u"mit 0 ohne Fehler, mit 1 bei Fehlern und mit 2, wenn DATEI nicht lesbar ist.\n"_s.toUtf8()
+            << QByteArray() << 0;
         QTest::newRow("version") << QStringList{u"--version"_s} << QByteArray("QD5 Tastwerk 0.25\n") << QByteArray()
                                  << 0;
         QTest::newRow("unknown option") << QStringList{u"--farbe"_s, u"menu.mnu"_s} << QByteArray()

@@ -32,13 +32,9 @@ QList<Option> options()
     return {
         {{u"h"_s, u"help"_s}, u"Zeigt diese Hilfe und beendet das Programm."_s, Command::ShowHelp},
         {{u"v"_s, u"version"_s}, u"Zeigt die Version und beendet das Programm."_s, Command::ShowVersion},
-        {{u"check"_s},
-         u"Prüft die Menü-Datei DATEI, ohne ein Fenster zu öffnen."_s,
-         Command::Check, u"DATEI"_s},
-        {{u"buttons"_s}, u"Zu --check: der Button-Ordner mit den Bildern."_s,
-         Command::OpenWindow, u"ORDNER"_s},
-        {{u"vocabulary"_s}, u"Zu --check: die Vokabel-Datei statt Quonda.dat."_s,
-         Command::OpenWindow, u"DATEI"_s},
+        {{u"check"_s}, u"Prüft die Menü-Datei DATEI, ohne ein Fenster zu öffnen."_s, Command::Check, u"DATEI"_s},
+        {{u"buttons"_s}, u"Zu --check: der Button-Ordner mit den Bildern."_s, Command::OpenWindow, u"ORDNER"_s},
+        {{u"vocabulary"_s}, u"Zu --check: die Vokabel-Datei statt Quonda.dat."_s, Command::OpenWindow, u"DATEI"_s},
     };
 }
 
@@ -59,8 +55,9 @@ QString spelled(const QStringList &names, const QString &valueName = {})
 bool takesValue(const QString &name)
 {
     const QList<Option> known = options();
-    return std::any_of(known.cbegin(), known.cend(),
-                       [&name](const Option &option) { return option.names.contains(name) && !option.valueName.isEmpty(); });
+    return std::any_of(known.cbegin(), known.cend(), [&name](const Option &option) {
+        return option.names.contains(name) && !option.valueName.isEmpty();
+    });
 }
 
 // The arguments that stand for options, as they were typed: with their
@@ -203,8 +200,7 @@ QString CommandLine::helpText()
     for (const Option &option : known)
         width = std::max(width, spelled(option.names, option.valueName).size());
     for (const Option &option : known)
-        text += u"  "_s + spelled(option.names, option.valueName).leftJustified(width + 3) + option.description
-                + u'\n';
+        text += u"  "_s + spelled(option.names, option.valueName).leftJustified(width + 3) + option.description + u'\n';
     return text
            + u"\n"
              u"--check schreibt eine Zeile je Fund („DATEI:ZEILE: Fehler: …“) und endet\n"
