@@ -20,13 +20,15 @@ SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
     // After a Yes to the question about changes, a list emptied since it
     // was opened is saved too; "&Speichern" alone keeps its own condition.
     const bool runs = !list.isEmpty() || m_state.recordListModified || changesToKeep;
-    const SaveProcedure::Outcome outcome = SaveProcedure(m_dialogs).run({
+    SaveProcedure procedure(m_dialogs);
+    const SaveProcedure::Outcome outcome = procedure.run({
         .entries = list.entries(),
         .runs = runs,
         .filter = FileTexts::menuFilter(),
         .proposedPath = {},
     });
     if (outcome == SaveProcedure::Outcome::Saved) {
+        m_state.menuFile = procedure.savedPath();
         m_state.recordListModified = false;
         m_savedMenu.markSaved();
     }
@@ -45,6 +47,7 @@ void FileCommands::openMenuFile(const std::function<void()> &closePreview)
         m_state.rememberedDirectory = *result.rememberedDirectory;
     if (result.entries) {
         m_state.recordList.setEntries(std::move(*result.entries));
+        m_state.menuFile = result.path;
         m_savedMenu.markSaved();
     }
 }

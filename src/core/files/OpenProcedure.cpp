@@ -47,6 +47,7 @@ OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
             return result;
         }
         result.entries = std::move(read.entries);
+        result.path = path;
     }
     result.rememberedDirectory = CurrentDirectory::path();
     return result;
