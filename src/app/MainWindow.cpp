@@ -16,6 +16,7 @@
 #include "library/DriveList.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
+#include "overview/OverviewController.h"
 #include "preview/PreviewController.h"
 
 #include <QCloseEvent>
@@ -140,6 +141,12 @@ void MainWindow::createMenus()
     m_loadButtonsAction = buttonsMenu->addAction(u"&Laden"_s);
     m_loadButtonsAction->setObjectName(u"mnuBLaden"_s);
 
+    QMenu *extrasMenu = bar->addMenu(u"E&xtras"_s);
+    extrasMenu->setObjectName(u"mnuExtras"_s);
+    m_overviewAction = extrasMenu->addAction(u"Menü-Ü&bersicht"_s);
+    m_overviewAction->setObjectName(u"mnuXUebersicht"_s);
+    m_overviewAction->setShortcut(Qt::Key_F8);
+
     m_manualAction = bar->addAction(u"&Anleitung"_s);
     m_manualAction->setObjectName(u"mnuAnleitung"_s);
     m_historyAction = bar->addAction(u"&Historie"_s);
@@ -160,6 +167,7 @@ void MainWindow::createControllers()
                                       this);
     m_editor = new EditorController(m_state, m_dialogs, *m_recordListBox, *m_vocabularyBox, this);
     m_preview = new PreviewController(m_state, this, this);
+    m_overview = new OverviewController(m_state, m_dialogs, this, this);
     m_help = new HelpController(this);
 }
 
@@ -172,6 +180,10 @@ void MainWindow::wireControllers()
     connect(m_builder, &BuilderController::previewRequested, m_preview, &PreviewController::showPreview);
     // A preview drawn from records that are being edited or replaced goes.
     connect(m_editor, &EditorController::recordListEdited, m_preview, &PreviewController::closePreview);
+    // The overview follows the list by itself; a click on one of its places
+    // selects that record as a click in the list would.
+    connect(m_overviewAction, &QAction::triggered, m_overview, &OverviewController::showOverview);
+    connect(m_overview, &OverviewController::recordChosen, m_recordListBox, &EntryListBox::selectRow);
     connect(m_openAction, &QAction::triggered, this,
             [this] { m_files.openMenuFile([this] { m_preview->closePreview(); }); });
     connect(m_saveAction, &QAction::triggered, this, [this] { m_files.saveMenuFile(); });
@@ -227,5 +239,6 @@ void MainWindow::shutDown()
     m_help->closeInfo();
     m_help->closeText();
     m_preview->closePreview();
+    m_overview->closeOverview();
     m_files.restoreStartDirectory();
 }

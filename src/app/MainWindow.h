@@ -17,6 +17,7 @@ class EntryListBox;
 class FolderList;
 class HelpController;
 class LibraryController;
+class OverviewController;
 class PreviewController;
 class QAction;
 class QPushButton;
@@ -68,6 +69,7 @@ private:
     QAction *m_saveAction = nullptr;
     QAction *m_chooseFolderAction = nullptr;
     QAction *m_loadButtonsAction = nullptr;
+    QAction *m_overviewAction = nullptr;
     QAction *m_manualAction = nullptr;
     QAction *m_historyAction = nullptr;
     QAction *m_infoAction = nullptr;
@@ -76,5 +78,6 @@ private:
     LibraryController *m_library = nullptr;
     EditorController *m_editor = nullptr;
     PreviewController *m_preview = nullptr;
+    OverviewController *m_overview = nullptr;
     HelpController *m_help = nullptr;
 };

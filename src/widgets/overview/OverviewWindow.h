@@ -1,0 +1,43 @@
+#pragma once
+
+#include "overview/OverviewPages.h"
+
+#include <QWidget>
+
+class PageGridView;
+class QAbstractItemModel;
+class QLabel;
+class QPushButton;
+struct ProgramState;
+
+// frmQDUebersicht, "Menü-Übersicht": every page of the record list at a
+// glance, kept up to date while the list changes.
+class OverviewWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    OverviewWindow(const ProgramState &state, QWidget *parent);
+
+    OverviewPages &pages() { return m_pages; }
+    PageGridView *view() const { return m_view; }
+
+signals:
+    void recordClicked(int row);
+    void imagesRequested();
+    void pdfRequested();
+
+private:
+    void createControls();
+    void follow(const QAbstractItemModel &model, bool pictures);
+    void scheduleRefresh();
+    void refresh();
+
+    OverviewPages m_pages;
+    bool m_refreshPending = false;
+
+    PageGridView *m_view = nullptr;
+    QLabel *m_noPage = nullptr;
+    QPushButton *m_imagesButton = nullptr;
+    QPushButton *m_pdfButton = nullptr;
+};
