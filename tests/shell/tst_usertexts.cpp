@@ -45,6 +45,7 @@ private slots:
         desk.state.buttonFiles.setEntries({u"a.gif"_s});
         desk.state.recordList.setEntries({u"x"_s});
         desk.click(Builder::ShowMenu); // the preview
+        desk.trigger(u"mnuXUebersicht"_s);
         desk.trigger(u"mnuInfo"_s);
         desk.trigger(u"mnuAnleitung"_s);
         const auto find = [](const QString &name) -> QObject * {
@@ -75,6 +76,10 @@ private slots:
             {u"cmdFileList_1"_s, "text", u"Abbruch"_s},
             {u"frmQDMenu"_s, "windowTitle", u"Quonda Menu"_s},
             {u"lblMenu"_s, "text", u"Haupmenü 1 von 6"_s},
+            {u"frmQDUebersicht"_s, "windowTitle", u"Menü-Übersicht"_s},
+            {u"cmdBilder"_s, "text", u"Als Bilder speichern…"_s},
+            {u"cmdPdf"_s, "text", u"Als PDF speichern…"_s},
+            {u"lblKeineSeite"_s, "text", u"Das Menü hat noch keine Seite."_s},
             {u"frmQDInfo"_s, "windowTitle", u"QD5 Tastwerk Info"_s},
             {u"lblInfo_0"_s, "text", u"QD5 Tastwerk V 0.25"_s},
             {u"txtDank"_s, "plainText", u"Zum Erstellen einer eigenen Menü-Folge für \nQuonda5 auf dem PC.\n"_s},
@@ -89,11 +94,12 @@ private slots:
             QCOMPARE(object->property(property).toString(), text);
         }
         QCOMPARE(menuTexts(desk.window.menuBar()->actions()),
-                 (QStringList{u"&Datei"_s, u"&Buttons"_s, u"&Anleitung"_s, u"&Historie"_s, u"&Info"_s}));
+                 (QStringList{u"&Datei"_s, u"&Buttons"_s, u"E&xtras"_s, u"&Anleitung"_s, u"&Historie"_s, u"&Info"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuDatei"_s)->actions()),
                  (QStringList{u"&Öffnen"_s, u"&Speichern"_s, u"-"_s, u"&Ende"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
+        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü-Ü&bersicht"_s}));
     }
 
     // No box is answered: questions get No, file dialogs are cancelled.

@@ -18,7 +18,10 @@ bool isOpener(QStringView record, int number)
 
 bool turnsPage(QStringView record, int number)
 {
-    // The preview turns the page at a place whose command reads "PAGE".
+    // The preview turns the page at a place whose command reads "PAGE",
+    // which only "MENUITEM|TASK_PAGE|" and its numbered forms can give.
+    if (record.size() < 19 || record.size() > OpenerLength)
+        return false;
     const QStringView command = PreviewRenderer::command(record, number);
     return command.size() == 4 && command.compare(u"PAGE"_s, Qt::CaseInsensitive) == 0;
 }
@@ -33,7 +36,8 @@ PageDirectory::PageDirectory(const QStringList &records)
     // The first line of the menu is never part of a page.
     qsizetype row = 1;
     while (row < total) {
-        if (!isOpener(records.at(row), PreviewRenderer::pageNumber(records.at(row)))) {
+        const QString &candidate = records.at(row);
+        if (candidate.size() < OpenerLength || !isOpener(candidate, PreviewRenderer::pageNumber(candidate))) {
             ++row;
             continue;
         }
@@ -56,6 +60,7 @@ PageDirectory::PageDirectory(const QStringList &records)
             break;
         page.firstItem = row;
         page.titleRow = titleRow;
+        qsizetype hiddenOpener = -1;
         for (int place = 0; place < RenderedPage::PlaceCount && row < total; ++place, ++row) {
             const QString &record = records.at(row);
             const int number = PreviewRenderer::pageNumber(record);
@@ -63,6 +68,8 @@ PageDirectory::PageDirectory(const QStringList &records)
                 break; // the next page begins
             if (turnsPage(record, number))
                 page.targets.at(static_cast<std::size_t>(place)) = number;
+            if (hiddenOpener < 0 && isOpener(record, number))
+                hiddenOpener = row;
             ++page.placeCount;
         }
         if (indexOfNumber(page.number) < 0 && page.number < static_cast<int>(m_firstOfNumber.size()))
@@ -70,8 +77,9 @@ PageDirectory::PageDirectory(const QStringList &records)
         m_pages.push_back(page);
         // A 21-character page turn shown among the items opens a page of
         // its own for the preview's next search, so the search goes on
-        // from the first item rather than behind the last.
-        row = page.firstItem;
+        // from there rather than behind the last item.
+        if (hiddenOpener >= 0)
+            row = hiddenOpener;
     }
     markReachable();
 }

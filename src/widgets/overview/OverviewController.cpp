@@ -100,9 +100,8 @@ void OverviewController::savePdf()
                != UserDialogs::Answer::Yes)
         return;
 
-    const QString menu = m_state.menuFile.isEmpty() ? u"Unbenanntes Menü"_s : QFileInfo(m_state.menuFile).fileName();
-    const QString heading = menu + u" – "_s + QDate::currentDate().toString(u"dd.MM.yyyy"_s);
     QSaveFile file(path);
+    const QString heading = PageExport::heading(m_state.menuFile, QDate::currentDate());
     if (!file.open(QIODevice::WriteOnly) || !PageExport::writePdf(pages, &file, heading) || !file.commit()) {
         m_dialogs.message(u"Die Datei „%1“ konnte nicht gespeichert werden."_s.arg(QFileInfo(path).fileName()),
                           UserDialogs::Icon::Exclamation, UserDialogs::Buttons::Ok, PdfTitle);

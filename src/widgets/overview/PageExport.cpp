@@ -5,6 +5,7 @@
 #include "preview/PagePainter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -39,6 +40,12 @@ std::optional<QString> writeImages(OverviewPages &pages, const QString &folder)
             return name;
     }
     return std::nullopt;
+}
+
+QString heading(const QString &menuFile, QDate day)
+{
+    const QString menu = menuFile.isEmpty() ? u"Unbenanntes Menü"_s : QFileInfo(menuFile).fileName();
+    return menu + u" – "_s + day.toString(u"dd.MM.yyyy"_s);
 }
 
 bool writePdf(OverviewPages &pages, QIODevice *device, const QString &heading)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
 #include <QString>
 
@@ -26,6 +27,9 @@ QImage pageImage(OverviewPages &pages, int index);
 // Writes every page into `folder`; the name of the picture that could not
 // be written, or nothing when all were.
 std::optional<QString> writeImages(OverviewPages &pages, const QString &folder);
+
+// The line above the pages: the menu's file name and the day.
+QString heading(const QString &menuFile, QDate day);
 
 // A4 upright: the heading, then the pages in a grid with their numbers and
 // page-turn marks. False when the device took no PDF.
