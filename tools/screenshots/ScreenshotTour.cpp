@@ -214,7 +214,7 @@ bool ScreenshotTour::showOverview()
     OverviewWindow *overview = child<OverviewController>(u"overviewController"_s)->overviewWindow();
     if (!overview)
         return fail(u"the overview did not open"_s);
-    overview->resize(420, 400);
+    overview->resize(420, 410);
     if (!grab(overview, u"overview.png"_s))
         return false;
     // The sheet "Als PDF speichern…" writes; scripts/screenshots.sh makes

@@ -22,6 +22,8 @@ public:
     void markStale() { m_stale = true; }
     // Finds the pages again if the list changed since they were found.
     void ensureCurrent();
+    // The vocabulary changed: pages are drawn again with new captions.
+    void forgetDrawn() { m_shown.clear(); }
     // The button files or their folder changed: the pictures are read again.
     void forgetPictures();
 

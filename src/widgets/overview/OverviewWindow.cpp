@@ -22,9 +22,9 @@ OverviewWindow::OverviewWindow(const ProgramState &state, QWidget *parent)
     setWindowIcon(ProgramPictures::icon());
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
-    follow(state.recordList, false);
-    follow(state.buttonFiles, true);
-    follow(state.vocabulary, false);
+    follow(state.recordList, Source::Records);
+    follow(state.buttonFiles, Source::ButtonFiles);
+    follow(state.vocabulary, Source::Vocabulary);
     refresh();
     // Three pages side by side at the first zoom.
     resize(620, 680);
@@ -71,12 +71,15 @@ void OverviewWindow::createControls()
     addAction(zoomOut);
 }
 
-void OverviewWindow::follow(const QAbstractItemModel &model, bool pictures)
+void OverviewWindow::follow(const QAbstractItemModel &model, Source source)
 {
-    const auto changed = [this, pictures] {
-        if (pictures)
-            m_pages.forgetPictures();
-        m_pages.markStale();
+    const auto changed = [this, source] {
+        // Only a change of the records moves pages; the others redraw them.
+        switch (source) {
+        case Source::Records: m_pages.markStale(); break;
+        case Source::Vocabulary: m_pages.forgetDrawn(); break;
+        case Source::ButtonFiles: m_pages.forgetPictures(); break;
+        }
         scheduleRefresh();
     };
     connect(&model, &QAbstractItemModel::rowsInserted, this, changed);

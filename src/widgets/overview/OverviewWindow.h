@@ -29,7 +29,8 @@ signals:
 
 private:
     void createControls();
-    void follow(const QAbstractItemModel &model, bool pictures);
+    enum class Source { Records, Vocabulary, ButtonFiles };
+    void follow(const QAbstractItemModel &model, Source source);
     void scheduleRefresh();
     void refresh();
 

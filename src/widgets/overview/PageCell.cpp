@@ -30,13 +30,13 @@ void paintMark(QPainter &painter, const QRect &picture, int target, bool exists)
     painter.drawText(badge, Qt::AlignCenter, text);
 }
 
-} // namespace
-
 QString labelText(const OverviewPages &pages, int index)
 {
     const QString number = u"Seite %1"_s.arg(pages.page(index).number);
     return pages.page(index).reachable ? number : number + u" (nicht erreichbar)"_s;
 }
+
+} // namespace
 
 void paint(QPainter &painter, const QRect &label, const QRect &page, int index, OverviewPages &pages,
            const QPalette &palette)

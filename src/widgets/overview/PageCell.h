@@ -12,7 +12,6 @@ class QPainter;
 // of page turns reaches, and a mark whose page does not exist, are red.
 namespace PageCell {
 
-QString labelText(const OverviewPages &pages, int index);
 void paint(QPainter &painter, const QRect &label, const QRect &page, int index, OverviewPages &pages,
            const QPalette &palette);
 
