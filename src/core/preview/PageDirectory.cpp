@@ -28,58 +28,73 @@ bool turnsPage(QStringView record, int number)
 
 } // namespace
 
+namespace {
+
+// The run of openers from `row` on: the page's number, its rows and the
+// title it shows. Returns the row behind the run.
+qsizetype readRun(const QStringList &records, qsizetype row, PageDirectory::Page &page, qsizetype &titleRow)
+{
+    page.opener = row;
+    for (; row < records.size(); ++row) {
+        const QString &record = records.at(row);
+        const int number = PreviewRenderer::pageNumber(record);
+        // Each opener raises the page the preview looks for, so one with a
+        // lower number than the opener before it is an item.
+        if (!isOpener(record, number) || number < page.number)
+            break;
+        page.number = number;
+        page.header = row;
+        if (number <= 9 || record.size() > OpenerLength)
+            titleRow = row;
+    }
+    return row;
+}
+
+// The items from `row` on, at most six. Returns the row to search on from:
+// behind the items, or a 21-character page turn among them, which opens
+// a page of its own for the preview's next search.
+qsizetype readPlaces(const QStringList &records, qsizetype row, PageDirectory::Page &page)
+{
+    page.firstItem = row;
+    qsizetype hiddenOpener = -1;
+    for (int place = 0; place < RenderedPage::PlaceCount && row < records.size(); ++place, ++row) {
+        const QString &record = records.at(row);
+        const int number = PreviewRenderer::pageNumber(record);
+        if (number != 0 && record.size() > OpenerLength)
+            break; // the next page begins
+        if (turnsPage(record, number))
+            page.targets.at(static_cast<std::size_t>(place)) = number;
+        if (hiddenOpener < 0 && isOpener(record, number))
+            hiddenOpener = row;
+        ++page.placeCount;
+    }
+    return hiddenOpener >= 0 ? hiddenOpener : row;
+}
+
+} // namespace
+
 PageDirectory::PageDirectory(const QStringList &records)
 {
     m_firstOfNumber.fill(-1);
-    const qsizetype total = records.size();
     qsizetype titleRow = -1;
     // The first line of the menu is never part of a page.
     qsizetype row = 1;
-    while (row < total) {
+    while (row < records.size()) {
         const QString &candidate = records.at(row);
         if (candidate.size() < OpenerLength || !isOpener(candidate, PreviewRenderer::pageNumber(candidate))) {
             ++row;
             continue;
         }
         Page page;
-        page.opener = row;
-        for (; row < total; ++row) {
-            const QString &record = records.at(row);
-            const int number = PreviewRenderer::pageNumber(record);
-            // Each opener raises the page the preview looks for, so one
-            // with a lower number than the opener before it is an item.
-            if (!isOpener(record, number) || number < page.number)
-                break;
-            page.number = number;
-            page.header = row;
-            if (number <= 9 || record.size() > OpenerLength)
-                titleRow = row;
-        }
+        row = readRun(records, row, page, titleRow);
         // Openers up to the end of the list draw nothing.
-        if (row >= total)
+        if (row >= records.size())
             break;
-        page.firstItem = row;
         page.titleRow = titleRow;
-        qsizetype hiddenOpener = -1;
-        for (int place = 0; place < RenderedPage::PlaceCount && row < total; ++place, ++row) {
-            const QString &record = records.at(row);
-            const int number = PreviewRenderer::pageNumber(record);
-            if (number != 0 && record.size() > OpenerLength)
-                break; // the next page begins
-            if (turnsPage(record, number))
-                page.targets.at(static_cast<std::size_t>(place)) = number;
-            if (hiddenOpener < 0 && isOpener(record, number))
-                hiddenOpener = row;
-            ++page.placeCount;
-        }
+        row = readPlaces(records, row, page);
         if (indexOfNumber(page.number) < 0 && page.number < static_cast<int>(m_firstOfNumber.size()))
             m_firstOfNumber.at(static_cast<std::size_t>(page.number)) = count();
         m_pages.push_back(page);
-        // A 21-character page turn shown among the items opens a page of
-        // its own for the preview's next search, so the search goes on
-        // from there rather than behind the last item.
-        if (hiddenOpener >= 0)
-            row = hiddenOpener;
     }
     markReachable();
 }
