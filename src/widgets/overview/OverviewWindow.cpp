@@ -21,6 +21,9 @@ OverviewWindow::OverviewWindow(const ProgramState &state, QWidget *parent)
     setWindowTitle(u"Menü-Übersicht"_s);
     setWindowIcon(ProgramPictures::icon());
     setAttribute(Qt::WA_DeleteOnClose);
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &OverviewWindow::refresh);
     createControls();
     follow(state.recordList, Source::Records);
     follow(state.buttonFiles, Source::ButtonFiles);
@@ -94,15 +97,13 @@ void OverviewWindow::scheduleRefresh()
 {
     // A paste or an open changes the list many times in one go; the
     // pages are found and drawn once, when the event loop comes round.
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(this, &OverviewWindow::refresh, Qt::QueuedConnection);
+    if (!m_refreshTimer.isActive())
+        m_refreshTimer.start();
 }
 
 void OverviewWindow::refresh()
 {
-    m_refreshPending = false;
+    m_refreshTimer.stop();
     m_pages.ensureCurrent();
     const bool hasPages = m_pages.count() > 0;
     m_view->setVisible(hasPages);

@@ -2,6 +2,7 @@
 
 #include "overview/OverviewPages.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class PageGridView;
@@ -35,7 +36,8 @@ private:
     void refresh();
 
     OverviewPages m_pages;
-    bool m_refreshPending = false;
+    // Runs once the event loop comes round.
+    QTimer m_refreshTimer;
 
     PageGridView *m_view = nullptr;
     QLabel *m_noPage = nullptr;
