@@ -53,6 +53,7 @@ OpenProcedure::Result OpenProcedure::open(const QString &path)
         return result;
     }
     result.entries = std::move(read.entries);
+    result.path = absolute;
     result.rememberedDirectory = CurrentDirectory::path();
     return result;
 }

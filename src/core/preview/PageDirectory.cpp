@@ -1,0 +1,146 @@
+#include "preview/PageDirectory.h"
+
+#include "preview/PreviewRenderer.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// As the renderer counts them: a page opener is at least this long, and a
+// record one character longer that carries a page number opens a page
+// even where it stands among items.
+constexpr qsizetype OpenerLength = 21;
+
+bool isOpener(QStringView record, int number)
+{
+    return record.size() >= OpenerLength && number != 0;
+}
+
+bool turnsPage(QStringView record, int number)
+{
+    // The preview turns the page at a place whose command reads "PAGE",
+    // which only "MENUITEM|TASK_PAGE|" and its numbered forms can give.
+    if (record.size() < 19 || record.size() > OpenerLength)
+        return false;
+    const QStringView command = PreviewRenderer::command(record, number);
+    return command.size() == 4 && command.compare(u"PAGE"_s, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+namespace {
+
+// The run of openers from `row` on: the page's number, its rows and the
+// title it shows. Returns the row behind the run.
+qsizetype readRun(const QStringList &records, qsizetype row, PageDirectory::Page &page, qsizetype &titleRow)
+{
+    page.opener = row;
+    for (; row < records.size(); ++row) {
+        const QString &record = records.at(row);
+        const int number = PreviewRenderer::pageNumber(record);
+        // Each opener raises the page the preview looks for, so one with a
+        // lower number than the opener before it is an item.
+        if (!isOpener(record, number) || number < page.number)
+            break;
+        page.number = number;
+        page.header = row;
+        if (number <= 9 || record.size() > OpenerLength)
+            titleRow = row;
+    }
+    return row;
+}
+
+// The items from `row` on, at most six. Returns the row to search on from:
+// behind the items, or a 21-character page turn among them, which opens
+// a page of its own for the preview's next search.
+qsizetype readPlaces(const QStringList &records, qsizetype row, PageDirectory::Page &page)
+{
+    page.firstItem = row;
+    qsizetype hiddenOpener = -1;
+    for (int place = 0; place < RenderedPage::PlaceCount && row < records.size(); ++place, ++row) {
+        const QString &record = records.at(row);
+        const int number = PreviewRenderer::pageNumber(record);
+        if (number != 0 && record.size() > OpenerLength)
+            break; // the next page begins
+        if (turnsPage(record, number))
+            page.targets.at(static_cast<std::size_t>(place)) = number;
+        if (hiddenOpener < 0 && isOpener(record, number))
+            hiddenOpener = row;
+        ++page.placeCount;
+    }
+    return hiddenOpener >= 0 ? hiddenOpener : row;
+}
+
+} // namespace
+
+PageDirectory::PageDirectory(const QStringList &records)
+{
+    m_firstOfNumber.fill(-1);
+    qsizetype titleRow = -1;
+    // The first line of the menu is never part of a page.
+    qsizetype row = 1;
+    while (row < records.size()) {
+        const QString &candidate = records.at(row);
+        if (candidate.size() < OpenerLength || !isOpener(candidate, PreviewRenderer::pageNumber(candidate))) {
+            ++row;
+            continue;
+        }
+        Page page;
+        row = readRun(records, row, page, titleRow);
+        // Openers up to the end of the list draw nothing.
+        if (row >= records.size())
+            break;
+        page.titleRow = titleRow;
+        row = readPlaces(records, row, page);
+        if (indexOfNumber(page.number) < 0 && page.number < static_cast<int>(m_firstOfNumber.size()))
+            m_firstOfNumber.at(static_cast<std::size_t>(page.number)) = count();
+        m_pages.push_back(page);
+    }
+    markReachable();
+}
+
+int PageDirectory::indexOfNumber(int number) const
+{
+    if (number < 0 || number >= static_cast<int>(m_firstOfNumber.size()))
+        return -1;
+    return m_firstOfNumber.at(static_cast<std::size_t>(number));
+}
+
+void PageDirectory::markReachable()
+{
+    if (m_pages.empty())
+        return;
+    // The device opens the menu on its first page.
+    std::vector<int> waiting{0};
+    m_pages.front().reachable = true;
+    while (!waiting.empty()) {
+        const Page &from = m_pages.at(static_cast<std::size_t>(waiting.back()));
+        waiting.pop_back();
+        for (const int target : from.targets) {
+            const int index = target == NoTarget ? -1 : indexOfNumber(target);
+            if (index < 0 || m_pages.at(static_cast<std::size_t>(index)).reachable)
+                continue;
+            m_pages.at(static_cast<std::size_t>(index)).reachable = true;
+            waiting.push_back(index);
+        }
+    }
+}
+
+RenderedPage PageDirectory::render(int index, const QStringList &records, const QStringList &buttonFiles,
+                                   const QStringList &vocabulary) const
+{
+    const Page &found = page(index);
+    // Only the page's own rows, behind a stand-in for the first line: the
+    // renderer then finds this page at once, whatever its number.
+    QStringList rows;
+    rows.reserve(1 + (found.firstItem - found.opener) + found.placeCount);
+    rows.append(QString());
+    for (qsizetype row = found.opener; row < found.firstItem + found.placeCount; ++row)
+        rows.append(records.at(row));
+    RenderedPage rendered = PreviewRenderer::render(rows, 0, buttonFiles, vocabulary);
+    if (!rendered.title && found.titleRow >= 0) {
+        const QString &opener = records.at(found.titleRow);
+        rendered.title = PreviewRenderer::title(opener, PreviewRenderer::pageNumber(opener)).toString();
+    }
+    return rendered;
+}
