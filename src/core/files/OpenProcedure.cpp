@@ -37,7 +37,7 @@ OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
     });
     if (chosen)
         return open(*chosen);
-    return {.entries = std::nullopt, .rememberedDirectory = CurrentDirectory::path()};
+    return {.entries = std::nullopt, .path = {}, .rememberedDirectory = CurrentDirectory::path()};
 }
 
 OpenProcedure::Result OpenProcedure::open(const QString &path)
