@@ -1,34 +1,21 @@
 #include "preview/PageDirectory.h"
 
+#include "model/RecordFields.h"
 #include "preview/PreviewRenderer.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// As the renderer counts them: a page opener is at least this long, and a
-// record one character longer that carries a page number opens a page
-// even where it stands among items.
-constexpr qsizetype OpenerLength = 21;
-
-bool isOpener(QStringView record, int number)
-{
-    return record.size() >= OpenerLength && number != 0;
-}
-
 bool turnsPage(QStringView record, int number)
 {
     // The preview turns the page at a place whose command reads "PAGE",
     // which only "MENUITEM|TASK_PAGE|" and its numbered forms can give.
-    if (record.size() < 19 || record.size() > OpenerLength)
+    if (record.size() < 19 || record.size() > RecordFields::OpenerLength)
         return false;
-    const QStringView command = PreviewRenderer::command(record, number);
+    const QStringView command = RecordFields::command(record, number);
     return command.size() == 4 && command.compare(u"PAGE"_s, Qt::CaseInsensitive) == 0;
 }
-
-} // namespace
-
-namespace {
 
 // The run of openers from `row` on: the page's number, its rows and the
 // title it shows. Returns the row behind the run.
@@ -37,14 +24,14 @@ qsizetype readRun(const QStringList &records, qsizetype row, PageDirectory::Page
     page.opener = row;
     for (; row < records.size(); ++row) {
         const QString &record = records.at(row);
-        const int number = PreviewRenderer::pageNumber(record);
+        const int number = RecordFields::pageNumber(record);
         // Each opener raises the page the preview looks for, so one with a
         // lower number than the opener before it is an item.
-        if (!isOpener(record, number) || number < page.number)
+        if (!RecordFields::mayOpenPage(record, number) || number < page.number)
             break;
         page.number = number;
         page.header = row;
-        if (number <= 9 || record.size() > OpenerLength)
+        if (RecordFields::carriesTitle(record, number))
             titleRow = row;
     }
     return row;
@@ -59,12 +46,12 @@ qsizetype readPlaces(const QStringList &records, qsizetype row, PageDirectory::P
     qsizetype hiddenOpener = -1;
     for (int place = 0; place < RenderedPage::PlaceCount && row < records.size(); ++place, ++row) {
         const QString &record = records.at(row);
-        const int number = PreviewRenderer::pageNumber(record);
-        if (number != 0 && record.size() > OpenerLength)
-            break; // the next page begins
+        const int number = RecordFields::pageNumber(record);
+        if (RecordFields::opensNextPage(record, number))
+            break;
         if (turnsPage(record, number))
             page.targets.at(static_cast<std::size_t>(place)) = number;
-        if (hiddenOpener < 0 && isOpener(record, number))
+        if (hiddenOpener < 0 && RecordFields::mayOpenPage(record, number))
             hiddenOpener = row;
         ++page.placeCount;
     }
@@ -81,7 +68,7 @@ PageDirectory::PageDirectory(const QStringList &records)
     qsizetype row = 1;
     while (row < records.size()) {
         const QString &candidate = records.at(row);
-        if (candidate.size() < OpenerLength || !isOpener(candidate, PreviewRenderer::pageNumber(candidate))) {
+        if (!RecordFields::mayOpenPage(candidate, RecordFields::pageNumber(candidate))) {
             ++row;
             continue;
         }
@@ -140,7 +127,7 @@ RenderedPage PageDirectory::render(int index, const QStringList &records, const 
     RenderedPage rendered = PreviewRenderer::render(rows, 0, buttonFiles, vocabulary);
     if (!rendered.title && found.titleRow >= 0) {
         const QString &opener = records.at(found.titleRow);
-        rendered.title = PreviewRenderer::title(opener, PreviewRenderer::pageNumber(opener)).toString();
+        rendered.title = RecordFields::title(opener, RecordFields::pageNumber(opener)).toString();
     }
     return rendered;
 }
