@@ -14,7 +14,6 @@ constexpr std::size_t MaxKept = 400;
 OverviewPages::OverviewPages(const ProgramState &state)
     : m_state(state)
 {
-    ensureCurrent();
 }
 
 void OverviewPages::ensureCurrent()

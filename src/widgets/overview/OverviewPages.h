@@ -12,6 +12,7 @@ struct ProgramState;
 
 // The pages of the record list for the overview and the exports: found
 // once a change, drawn when first asked for and kept until the next change.
+// Nothing is found before the first call of ensureCurrent().
 class OverviewPages
 {
 public:
