@@ -86,6 +86,13 @@ void PageGridView::resizeEvent(QResizeEvent *event)
     updateScrollBar();
 }
 
+void PageGridView::scrollContentsBy(int dx, int dy)
+{
+    // What stays in sight is moved, not drawn again: a step draws only
+    // the band it brings in.
+    viewport()->scroll(dx, dy);
+}
+
 void PageGridView::paintEvent(QPaintEvent *event)
 {
     m_pages.ensureCurrent();
