@@ -1,7 +1,6 @@
 #include "overview/PageGridView.h"
 
 #include "overview/OverviewPages.h"
-#include "overview/PageCell.h"
 #include "preview/PagePainter.h"
 
 #include <QMouseEvent>
@@ -102,8 +101,18 @@ void PageGridView::paintEvent(QPaintEvent *event)
     const QRect dirty = event->rect();
     const auto [first, last] = layout.pagesBetween(dirty.top() + offset, dirty.bottom() + offset);
     painter.translate(0, -offset);
-    for (int index = first; index <= last; ++index)
-        PageCell::paint(painter, layout.labelRect(index), layout.pageRect(index), index, m_pages, palette());
+    const OverviewPages::CellLook look{
+        .pageSize = layout.pageSize(),
+        .labelHeight = layout.labelHeight(),
+        .font = viewport()->font(),
+        .palette = palette(),
+        .pixelRatio = viewport()->devicePixelRatioF(),
+    };
+    const QMargins margins = OverviewPages::cellMargins(look);
+    for (int index = first; index <= last; ++index) {
+        const QPoint corner = layout.labelRect(index).topLeft() - QPoint(margins.left(), margins.top());
+        painter.drawPixmap(corner, m_pages.cell(index, look));
+    }
 }
 
 void PageGridView::mouseReleaseEvent(QMouseEvent *event)
