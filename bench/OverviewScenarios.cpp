@@ -147,7 +147,7 @@ Outcome opening(ShownWindow &shown, const ComparisonRunner &runner)
     std::unique_ptr<PagesWindow> floorWindow;
     Comparison comparison{
         .title = title,
-        .oursDoes = u"F8 on the list last shown: the overview made and shown, the pages in sight drawn"_s,
+        .oursDoes = u"F8 on the list last shown: the overview made and shown with the pages in sight"_s,
         .floorDoes = u"a bare window of the overview's size shown in front, as many pages, ready to draw, "
                      "painted on it through the page painter"_s,
         .limit = 1.5,
@@ -217,8 +217,8 @@ Outcome scrolling(ShownWindow &shown, const ComparisonRunner &runner)
 
     Comparison comparison{
         .title = u"20. A scroll step in \"Menü-Übersicht\" on 1,000,000 records"_s,
-        .oursDoes = u"one step of the scroll bar down from page %1: the pages in sight drawn anew, those that "
-                    "came into sight found first"_s.arg(middle + 1),
+        .oursDoes = u"one step of the scroll bar down from page %1: what stays in sight moved, the band that "
+                    "comes into sight drawn, a row never in sight before drawn first"_s.arg(middle + 1),
         .floorDoes = u"paint as many pages, ready to draw, through the page painter onto a picture of the "
                      "window's size"_s,
         .limit = 1.5,

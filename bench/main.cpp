@@ -139,6 +139,11 @@ int main(int argc, char *argv[])
     QFile causes(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/LongMenus.md"_s));
     if (causes.open(QIODevice::ReadOnly))
         report.addSection(QString::fromUtf8(causes.readAll()));
+    if (wanted(19) || wanted(20)) {
+        QFile overview(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/Overview.md"_s));
+        if (overview.open(QIODevice::ReadOnly))
+            report.addSection(QString::fromUtf8(overview.readAll()));
+    }
 
     print(u'\n' + report.consoleText());
     if (!reportPath.isEmpty()) {
