@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -56,12 +57,11 @@ void PageGridView::zoomIn()
 
 void PageGridView::zoomOut()
 {
-    for (auto step = Zooms.rbegin(); step != Zooms.rend(); ++step) {
-        if (*step < m_zoom - 0.01) {
-            setZoom(*step);
-            return;
-        }
-    }
+    // From the largest down: the first one below the present zoom.
+    const auto smaller =
+        std::find_if(Zooms.crbegin(), Zooms.crend(), [this](qreal step) { return step < m_zoom - 0.01; });
+    if (smaller != Zooms.crend())
+        setZoom(*smaller);
 }
 
 void PageGridView::pagesChanged()
