@@ -75,6 +75,8 @@ void TestMenuCheck::findsEachMistake_data()
 
     QTest::newRow("empty menu") << QStringList() << noFolder << qsizetype(0) << Severity::Error
                                 << u"Das Menü ist leer."_s;
+    QTest::newRow("block line alone") << QStringList{Block} << noFolder << qsizetype(0) << Severity::Error
+                                      << u"Das Menü hat keine Seite."_s;
     QTest::newRow("first line not the block line")
         << QStringList{u"MENUBLOCK|BLOCK_MAIN|"_s, start, Navigate, ToPage1} << noFolder << qsizetype(1)
         << Severity::Error << u"Die erste Zeile ist nicht die Blockzeile „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
