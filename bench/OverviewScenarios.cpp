@@ -14,7 +14,6 @@
 #include <QScrollBar>
 
 #include <memory>
-
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -23,10 +22,11 @@ namespace {
 
 constexpr int Records = 1'000'000;
 
-// The floor of both scenarios: the pages the overview shows, drawn ready
-// (their pictures loaded, their texts found) through the page painter onto
-// a picture of the window's size, at the places the overview's grid gives
-// them. Nothing else: no page numbers, no page-turn marks, no window.
+// What both floors paint: the pages the overview shows, ready to draw
+// (their pictures loaded, their texts found), through the page painter at
+// the places the overview's grid gives them, onto a picture of the
+// window's size or a bare window. Nothing else: no page numbers, no
+// page-turn marks.
 class PagesAlone
 {
 public:
