@@ -56,7 +56,6 @@ class TestMenuCheck : public QObject
 private slots:
     void findsEachMistake_data();
     void findsEachMistake();
-    void passesTheWorkedExample();
     void passesAMenuOfEveryShippedButton();
 };
 
@@ -175,14 +174,6 @@ void TestMenuCheck::findsEachMistake()
     const QList<CheckFinding> findings = MenuCheck::run(records, buttonFiles, TestData::vocabulary());
     const QList<CheckFinding> expected{{.line = line, .severity = severity, .text = text}};
     QCOMPARE(describe(findings), describe(expected));
-}
-
-void TestMenuCheck::passesTheWorkedExample()
-{
-    const QList<CheckFinding> findings =
-        MenuCheck::run(TestData::WorkedExample, ButtonFileNames::list(TestData::sourcePath(u"data/buttons"_s)),
-                       TestData::vocabulary());
-    QCOMPARE(describe(findings), QString());
 }
 
 // Five buttons a page and a page turn ("page.gif"), through every other
