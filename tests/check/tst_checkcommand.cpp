@@ -73,6 +73,14 @@ private slots:
         QCOMPARE(run.err, QString());
     }
 
+    // A finding about the whole file names no line.
+    void emptyMenuNamesNoLine()
+    {
+        TestFolder folder;
+        const QString path = folder.write(u"leer.mnu"_s, {});
+        QCOMPARE(runCheck(path, {}, {}).out, path + u": Fehler: Das Menü ist leer.\n"_s);
+    }
+
     void exitCode_data()
     {
         QTest::addColumn<QByteArray>("menu");
