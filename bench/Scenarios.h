@@ -28,6 +28,9 @@ Outcome longPreview(BenchFolder &folder, const ComparisonRunner &runner);
 Outcome peakMemory(BenchFolder &folder);
 Outcome largeFolderPaging(BenchFolder &folder, const ComparisonRunner &runner);
 QList<Outcome> largeFolder(BenchFolder &folder, const ComparisonRunner &runner, bool choosing, bool accepting);
+// "Menü-Übersicht" on a menu of 1,000,000 records: opening it and one
+// scroll step, painting counted (`runner` leaves none out).
+QList<Outcome> overview(BenchFolder &folder, const ComparisonRunner &runner, bool opening, bool scrolling);
 // Start-up happens once a process: each run is a fresh process of this
 // program, timed from its launch to the first paint.
 Outcome startUp(BenchFolder &folder, const ComparisonRunner &runner);

@@ -128,11 +128,22 @@ int main(int argc, char *argv[])
         for (const Outcome &outcome : Scenarios::largeFolder(folder, runner, wanted(17), wanted(18)))
             add(outcome);
     }
+    if (wanted(19) || wanted(20)) {
+        // Drawing the pages is what the overview is for: its painting counts.
+        const ComparisonRunner painting(seconds, MinimumRuns, MaximumRuns, {});
+        for (const Outcome &outcome : Scenarios::overview(folder, painting, wanted(19), wanted(20)))
+            add(outcome);
+    }
     // What the scenarios of long menus and large folders found, written
     // down once they were fixed.
     QFile causes(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/LongMenus.md"_s));
     if (causes.open(QIODevice::ReadOnly))
         report.addSection(QString::fromUtf8(causes.readAll()));
+    if (wanted(19) || wanted(20)) {
+        QFile overview(QDir(QStringLiteral(TASTWERK_SOURCE_DIR)).filePath(u"bench/Overview.md"_s));
+        if (overview.open(QIODevice::ReadOnly))
+            report.addSection(QString::fromUtf8(overview.readAll()));
+    }
 
     print(u'\n' + report.consoleText());
     if (!reportPath.isEmpty()) {

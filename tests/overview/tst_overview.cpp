@@ -1,3 +1,4 @@
+#include "common/ButtonPicture.h"
 #include "Desk.h"
 #include "editor/EntryListBox.h"
 #include "overview/OverviewController.h"
@@ -145,6 +146,44 @@ private slots:
         QCOMPARE(desk.window.findChild<OverviewController *>(u"overviewController"_s)->overviewWindow(), overview);
         desk.window.close();
         QVERIFY(!desk.window.findChild<OverviewController *>(u"overviewController"_s)->overviewWindow());
+    }
+
+    void theOverviewOpenedAgainShowsWhatChangedWhileItWasClosed_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("pageCount");
+        QTest::addColumn<QString>("caption");      // of page 1, place 2 (TASK_SHOW_MAP)
+        QTest::addColumn<bool>("templatePicture"); // there
+        QTest::newRow("a page added to the records") << u"records"_s << 3 << u"Karte zeigen"_s << false;
+        QTest::newRow("a caption in the vocabulary") << u"vocabulary"_s << 2 << u"Karte"_s << false;
+        QTest::newRow("the button files gone") << u"buttons"_s << 2 << u"SHOW_MAP"_s << true;
+    }
+
+    void theOverviewOpenedAgainShowsWhatChangedWhileItWasClosed()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, pageCount);
+        QFETCH(QString, caption);
+        QFETCH(bool, templatePicture);
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        QVERIFY(overview && QTest::qWaitForWindowExposed(overview));
+        auto *controller = desk.window.findChild<OverviewController *>(u"overviewController"_s);
+        controller->closeOverview();
+        if (change == u"records"_s)
+            desk.state.recordList.setEntries(TestData::WorkedExample + QStringList{header(3), item(u"SHOW_MAP"_s)});
+        else if (change == u"vocabulary"_s)
+            desk.state.vocabulary.setEntries({TestData::vocabularyLine(u"show_map"_s, u"Karte"_s)});
+        else
+            desk.state.buttonFiles.setEntries({});
+
+        desk.trigger(u"mnuEUebersicht"_s);
+        overview = controller->overviewWindow();
+        QVERIFY(overview && QTest::qWaitForWindowExposed(overview));
+        QCOMPARE(overview->pages().count(), pageCount);
+        const ShownPage::Place &place = overview->pages().shown(0).places.at(1);
+        QCOMPARE(place.caption, caption);
+        QCOMPARE(place.picture.toImage() == ButtonPicture::templatePicture().toImage(), templatePicture);
     }
 
     void aListWithoutPageShowsOneLine()

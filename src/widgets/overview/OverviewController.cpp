@@ -5,6 +5,7 @@
 #include "overview/OverviewWindow.h"
 #include "overview/PageExport.h"
 
+#include <QAbstractItemModel>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +25,32 @@ OverviewController::OverviewController(const ProgramState &state, UserDialogs &d
     , m_state(state)
     , m_dialogs(dialogs)
     , m_owner(owner)
+    , m_pages(state)
 {
     setObjectName(u"overviewController"_s);
+    follow(state.recordList, Source::Records);
+    follow(state.buttonFiles, Source::ButtonFiles);
+    follow(state.vocabulary, Source::Vocabulary);
+}
+
+void OverviewController::follow(const QAbstractItemModel &model, Source source)
+{
+    // Only a change of the records moves pages; the others redraw them.
+    // Each is noted and nothing more: the work waits until the pages are
+    // next shown.
+    const auto changed = [this, source] {
+        switch (source) {
+        case Source::Records: m_pages.markStale(); break;
+        case Source::Vocabulary: m_pages.forgetDrawn(); break;
+        case Source::ButtonFiles: m_pages.forgetPictures(); break;
+        }
+    };
+    connect(&model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(&model, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(&model, &QAbstractItemModel::dataChanged, this, changed);
+    connect(&model, &QAbstractItemModel::modelReset, this, changed);
+    connect(&model, &QAbstractItemModel::layoutChanged, this, changed);
 }
 
 void OverviewController::showOverview()
@@ -33,7 +58,7 @@ void OverviewController::showOverview()
     if (m_overview && !m_overview->isVisible())
         closeOverview();
     if (!m_overview) {
-        m_overview = new OverviewWindow(m_state, m_owner);
+        m_overview = new OverviewWindow(m_state, m_pages, m_owner);
         connect(m_overview, &OverviewWindow::recordClicked, this, &OverviewController::recordChosen);
         connect(m_overview, &OverviewWindow::imagesRequested, this, &OverviewController::saveImages);
         connect(m_overview, &OverviewWindow::pdfRequested, this, &OverviewController::savePdf);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "overview/OverviewPages.h"
+
 #include <QObject>
 #include <QPointer>
 
 class OverviewWindow;
+class QAbstractItemModel;
 class QWidget;
 class UserDialogs;
 struct ProgramState;
@@ -33,8 +36,15 @@ signals:
     void recordChosen(int row);
 
 private:
+    enum class Source { Records, Vocabulary, ButtonFiles };
+    void follow(const QAbstractItemModel &model, Source source);
+
     const ProgramState &m_state;
     UserDialogs &m_dialogs;
     QWidget *m_owner;
+    // Kept while the window is closed: opened again on the same list, the
+    // overview neither searches a long list for its pages nor draws them
+    // anew.
+    OverviewPages m_pages;
     QPointer<OverviewWindow> m_overview;
 };

@@ -3,7 +3,9 @@
 #include "preview/PageDirectory.h"
 #include "preview/ShownPage.h"
 
+#include <QFont>
 #include <QHash>
+#include <QPalette>
 #include <QPixmap>
 
 #include <unordered_map>
@@ -12,6 +14,7 @@ struct ProgramState;
 
 // The pages of the record list for the overview and the exports: found
 // once a change, drawn when first asked for and kept until the next change.
+// Nothing is found before the first call of ensureCurrent().
 class OverviewPages
 {
 public:
@@ -23,7 +26,7 @@ public:
     // Finds the pages again if the list changed since they were found.
     void ensureCurrent();
     // The vocabulary changed: pages are drawn again with new captions.
-    void forgetDrawn() { m_shown.clear(); }
+    void forgetDrawn();
     // The button files or their folder changed: the pictures are read again.
     void forgetPictures();
 
@@ -38,6 +41,25 @@ public:
     // empty place.
     int recordOf(int index, int place) const;
 
+    // How a cell of the grid is drawn: for another look, every cell is
+    // drawn again.
+    struct CellLook
+    {
+        QSize pageSize;
+        int labelHeight = 0;
+        QFont font;
+        QPalette palette;
+        qreal pixelRatio = 1;
+
+        bool operator==(const CellLook &other) const;
+    };
+    // Around the cell, what its page's red frame may cover.
+    static QMargins cellMargins(const CellLook &look);
+    // The page's cell as PageCell paints it, see-through around it, drawn
+    // once and kept: a window opened again, or a page scrolled back to, is
+    // only copied. Its top left is the cell's less cellMargins().
+    const QPixmap &cell(int index, const CellLook &look);
+
 private:
     QPixmap picture(const std::optional<QString> &file);
 
@@ -46,4 +68,6 @@ private:
     bool m_stale = true;
     std::unordered_map<int, ShownPage> m_shown;
     QHash<QString, QPixmap> m_pictures;
+    CellLook m_cellLook;
+    std::unordered_map<int, QPixmap> m_cells;
 };

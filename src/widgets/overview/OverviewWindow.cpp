@@ -13,9 +13,9 @@
 
 using namespace Qt::StringLiterals;
 
-OverviewWindow::OverviewWindow(const ProgramState &state, QWidget *parent)
+OverviewWindow::OverviewWindow(const ProgramState &state, OverviewPages &pages, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_pages(state)
+    , m_pages(pages)
 {
     setObjectName(u"frmQDUebersicht"_s);
     setWindowTitle(u"Menü-Übersicht"_s);
@@ -25,9 +25,9 @@ OverviewWindow::OverviewWindow(const ProgramState &state, QWidget *parent)
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &OverviewWindow::refresh);
     createControls();
-    follow(state.recordList, Source::Records);
-    follow(state.buttonFiles, Source::ButtonFiles);
-    follow(state.vocabulary, Source::Vocabulary);
+    follow(state.recordList);
+    follow(state.buttonFiles);
+    follow(state.vocabulary);
     refresh();
     // Three pages side by side at the first zoom.
     resize(620, 680);
@@ -74,23 +74,14 @@ void OverviewWindow::createControls()
     addAction(zoomOut);
 }
 
-void OverviewWindow::follow(const QAbstractItemModel &model, Source source)
+void OverviewWindow::follow(const QAbstractItemModel &model)
 {
-    const auto changed = [this, source] {
-        // Only a change of the records moves pages; the others redraw them.
-        switch (source) {
-        case Source::Records: m_pages.markStale(); break;
-        case Source::Vocabulary: m_pages.forgetDrawn(); break;
-        case Source::ButtonFiles: m_pages.forgetPictures(); break;
-        }
-        scheduleRefresh();
-    };
-    connect(&model, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(&model, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(&model, &QAbstractItemModel::dataChanged, this, changed);
-    connect(&model, &QAbstractItemModel::modelReset, this, changed);
-    connect(&model, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(&model, &QAbstractItemModel::rowsInserted, this, &OverviewWindow::scheduleRefresh);
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::scheduleRefresh);
+    connect(&model, &QAbstractItemModel::rowsMoved, this, &OverviewWindow::scheduleRefresh);
+    connect(&model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::scheduleRefresh);
+    connect(&model, &QAbstractItemModel::modelReset, this, &OverviewWindow::scheduleRefresh);
+    connect(&model, &QAbstractItemModel::layoutChanged, this, &OverviewWindow::scheduleRefresh);
 }
 
 void OverviewWindow::scheduleRefresh()

@@ -18,7 +18,9 @@ class OverviewWindow : public QWidget
     Q_OBJECT
 
 public:
-    OverviewWindow(const ProgramState &state, QWidget *parent);
+    // `pages` outlive the window and are told of changes by their owner;
+    // the window only draws them again.
+    OverviewWindow(const ProgramState &state, OverviewPages &pages, QWidget *parent);
 
     OverviewPages &pages() { return m_pages; }
     PageGridView *view() const { return m_view; }
@@ -30,12 +32,11 @@ signals:
 
 private:
     void createControls();
-    enum class Source { Records, Vocabulary, ButtonFiles };
-    void follow(const QAbstractItemModel &model, Source source);
+    void follow(const QAbstractItemModel &model);
     void scheduleRefresh();
     void refresh();
 
-    OverviewPages m_pages;
+    OverviewPages &m_pages;
     // Runs once the event loop comes round.
     QTimer m_refreshTimer;
 

@@ -38,6 +38,11 @@ QString labelText(const OverviewPages &pages, int index)
 
 } // namespace
 
+int frameWidth(int pageWidth)
+{
+    return std::max(2, pageWidth / 60);
+}
+
 void paint(QPainter &painter, const QRect &label, const QRect &page, int index, OverviewPages &pages,
            const QPalette &palette)
 {
@@ -46,7 +51,7 @@ void paint(QPainter &painter, const QRect &label, const QRect &page, int index, 
     painter.setPen(found.reachable ? palette.color(QPalette::WindowText) : Fault);
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, labelText(pages, index));
     if (!found.reachable) {
-        const int line = std::max(2, page.width() / 60);
+        const int line = frameWidth(page.width());
         painter.setPen(QPen(Fault, line));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(page.adjusted(-line, -line, line - 1, line - 1));

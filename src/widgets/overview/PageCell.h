@@ -14,5 +14,7 @@ namespace PageCell {
 
 void paint(QPainter &painter, const QRect &label, const QRect &page, int index, OverviewPages &pages,
            const QPalette &palette);
+// The red frame's line around a page this wide.
+int frameWidth(int pageWidth);
 
 } // namespace PageCell

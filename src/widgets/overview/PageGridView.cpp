@@ -1,13 +1,13 @@
 #include "overview/PageGridView.h"
 
 #include "overview/OverviewPages.h"
-#include "overview/PageCell.h"
 #include "preview/PagePainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -57,12 +57,11 @@ void PageGridView::zoomIn()
 
 void PageGridView::zoomOut()
 {
-    for (auto step = Zooms.rbegin(); step != Zooms.rend(); ++step) {
-        if (*step < m_zoom - 0.01) {
-            setZoom(*step);
-            return;
-        }
-    }
+    // From the largest down: the first one below the present zoom.
+    const auto smaller =
+        std::find_if(Zooms.crbegin(), Zooms.crend(), [this](qreal step) { return step < m_zoom - 0.01; });
+    if (smaller != Zooms.crend())
+        setZoom(*smaller);
 }
 
 void PageGridView::pagesChanged()
@@ -86,6 +85,13 @@ void PageGridView::resizeEvent(QResizeEvent *event)
     updateScrollBar();
 }
 
+void PageGridView::scrollContentsBy(int dx, int dy)
+{
+    // What stays in sight is moved, not drawn again: a step draws only
+    // the band it brings in.
+    viewport()->scroll(dx, dy);
+}
+
 void PageGridView::paintEvent(QPaintEvent *event)
 {
     m_pages.ensureCurrent();
@@ -95,8 +101,18 @@ void PageGridView::paintEvent(QPaintEvent *event)
     const QRect dirty = event->rect();
     const auto [first, last] = layout.pagesBetween(dirty.top() + offset, dirty.bottom() + offset);
     painter.translate(0, -offset);
-    for (int index = first; index <= last; ++index)
-        PageCell::paint(painter, layout.labelRect(index), layout.pageRect(index), index, m_pages, palette());
+    const OverviewPages::CellLook look{
+        .pageSize = layout.pageSize(),
+        .labelHeight = layout.labelHeight(),
+        .font = viewport()->font(),
+        .palette = palette(),
+        .pixelRatio = viewport()->devicePixelRatioF(),
+    };
+    const QMargins margins = OverviewPages::cellMargins(look);
+    for (int index = first; index <= last; ++index) {
+        const QPoint corner = layout.labelRect(index).topLeft() - QPoint(margins.left(), margins.top());
+        painter.drawPixmap(corner, m_pages.cell(index, look));
+    }
 }
 
 void PageGridView::mouseReleaseEvent(QMouseEvent *event)

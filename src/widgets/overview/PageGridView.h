@@ -35,6 +35,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
