@@ -30,7 +30,10 @@ public:
     explicit SaveProcedure(UserDialogs &dialogs);
 
     Outcome run(const Request &request);
+    // The file written by a run that saved.
+    const QString &savedPath() const { return m_savedPath; }
 
 private:
     UserDialogs &m_dialogs;
+    QString m_savedPath;
 };
