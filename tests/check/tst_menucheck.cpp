@@ -58,7 +58,6 @@ private slots:
     void findsEachMistake();
     void findsATurnThatLandsElsewhere_data();
     void findsATurnThatLandsElsewhere();
-    void passesTheWorkedExample();
     void passesAMenuOfEveryShippedButton();
 };
 
@@ -75,6 +74,8 @@ void TestMenuCheck::findsEachMistake_data()
 
     QTest::newRow("empty menu") << QStringList() << noFolder << qsizetype(0) << Severity::Error
                                 << u"Das Menü ist leer."_s;
+    QTest::newRow("block line alone") << QStringList{Block} << noFolder << qsizetype(0) << Severity::Error
+                                      << u"Das Menü hat keine Seite."_s;
     QTest::newRow("first line not the block line")
         << QStringList{u"MENUBLOCK|BLOCK_MAIN|"_s, start, Navigate, ToPage1} << noFolder << qsizetype(1)
         << Severity::Error << u"Die erste Zeile ist nicht die Blockzeile „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
@@ -211,14 +212,6 @@ void TestMenuCheck::findsATurnThatLandsElsewhere()
             found << finding.text;
     }
     QCOMPARE(found, QStringList{text});
-}
-
-void TestMenuCheck::passesTheWorkedExample()
-{
-    const QList<CheckFinding> findings =
-        MenuCheck::run(TestData::WorkedExample, ButtonFileNames::list(TestData::sourcePath(u"data/buttons"_s)),
-                       TestData::vocabulary());
-    QCOMPARE(describe(findings), QString());
 }
 
 // Five buttons a page and a page turn ("page.gif"), through every other

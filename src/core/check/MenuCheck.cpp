@@ -176,6 +176,8 @@ private:
         for (const qsizetype index : layout.beforeFirstPage) {
             add(index, Severity::Warning, u"Der Eintrag steht vor der ersten Seite; das Gerät zeigt ihn nicht."_s);
         }
+        if (layout.pages.isEmpty())
+            add(-1, Severity::Error, u"Das Menü hat keine Seite."_s);
         for (const MenuPage &page : layout.pages)
             checkPage(page);
         checkTurns();
