@@ -34,7 +34,8 @@ Outcome Scenarios::buttonField(BenchFolder &folder, const ComparisonRunner &runn
 
     Comparison comparison{
         .title = u"4. AcceptButtonFiles for 1,000 files, then ReleaseButtonField"_s,
-        .oursDoes = u"1,000 images and 1,000 labels made from the templates, listed, then destroyed"_s,
+        .oursDoes = u"1,000 members listed, then released (a member's image and label are made when its "
+                    "batch is first shown)"_s,
         .floorDoes = u"create and delete 1,000 bare QLabel pairs on a parent"_s,
         .limit = 1.5,
         .ours = Comparison::Side::timed(

@@ -56,7 +56,7 @@ Outcome Scenarios::paging(BenchFolder &folder, const ComparisonRunner &runner)
 
     // The batch shown last: every button of it with its picture and number.
     const int batch = library->paging().batch();
-    const ButtonField &field = shown.buttonField();
+    ButtonField &field = shown.buttonField();
     for (int member = ButtonPaging::firstMember(batch); member <= ButtonPaging::lastMember(batch, field.count());
          ++member) {
         const ClickableImage *image = field.image(member);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +54,14 @@ struct FieldDesk : Desk
         }
         return members;
     }
+    // The members whose widgets exist, templates left out.
+    int made(const QString &prefix) const
+    {
+        const QList<QWidget *> widgets = buttonArea()->findChildren<QWidget *>();
+        return int(std::count_if(widgets.begin(), widgets.end(), [&prefix](const QWidget *widget) {
+            return widget->objectName().startsWith(prefix) && !widget->objectName().endsWith(u"_0"_s);
+        }));
+    }
     bool showsTemplate(int member) const
     {
         return field().image(member)->pixmap().toImage() == child<ClickableImage>(u"imgQDMenu_0"_s)->pixmap().toImage();
@@ -82,6 +91,28 @@ private slots:
         QVERIFY(label->wordWrap() && image->isHidden() && label->isHidden());
         // One picture for all of them, not a copy each.
         QCOMPARE(image->pixmap().cacheKey(), desk.child<ClickableImage>(u"imgQDMenu_0"_s)->pixmap().cacheKey());
+    }
+
+    // A folder of a hundred thousand files would otherwise make two hundred
+    // thousand widgets that are mostly never seen.
+    void onlyShownMembersAreMade_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("made");
+        QTest::newRow("none after loading") << 0 << 0;
+        QTest::newRow("the first batch after one step") << 1 << 25;
+        QTest::newRow("two batches after two steps") << 2 << 50;
+    }
+    void onlyShownMembersAreMade()
+    {
+        QFETCH(int, steps);
+        QFETCH(int, made);
+        FieldDesk desk(names(60));
+        for (int step = 0; step < steps; ++step)
+            desk.next();
+        QCOMPARE(desk.made(u"imgQDMenu_"_s), made);
+        QCOMPARE(desk.made(u"lblQDMenu_"_s), made);
+        QCOMPARE(desk.field().count(), 60);
     }
 
     void pagesInBatchesOfTwentyFive()

@@ -40,56 +40,44 @@ bool ButtonField::eventFilter(QObject *watched, QEvent *event)
 
 void ButtonField::create(int count)
 {
-    // A folder may hold a thousand files: every member shares the
-    // template's picture and font instead of loading its own.
+    if (count > this->count())
+        m_members.resize(std::size_t(count));
+}
+
+ButtonField::Member &ButtonField::made(int member)
+{
+    Member &entry = m_members.at(std::size_t(member - 1));
+    if (entry.image)
+        return entry;
     if (!m_layer) {
         QWidget *area = m_templateImage->parentWidget();
         m_layer = new QWidget(area);
         m_layer->setGeometry(area->rect());
-        // Polished while it has no members, so that showing it later does
-        // not polish each of them.
-        m_layer->ensurePolished();
+        m_layer->show();
     }
-    // Members made on a shown widget are each queued a request to polish
-    // themselves, and each hidden one queues its parent a new layout,
-    // which Qt merges by searching the queue: quadratic in the members.
-    m_layer->hide();
-    QWidget *area = m_layer;
-    const QRect imageGeometry = m_templateImage->geometry();
-    const QString imageTip = m_templateImage->toolTip();
-    const QRect labelGeometry = m_templateLabel->geometry();
-    const QString caption = m_templateLabel->text();
-    const QString labelTip = m_templateLabel->toolTip();
-    const QFont font = m_templateLabel->font();
-    const Qt::Alignment alignment = m_templateLabel->alignment();
-    const bool wordWrap = m_templateLabel->wordWrap();
+    // Every member shares the template's picture and font instead of
+    // loading its own.
+    entry.image = new ClickableImage(m_layer);
+    entry.image->setObjectName(u"imgQDMenu_"_s + QString::number(member));
+    entry.image->hide();
+    entry.image->setGeometry(m_templateImage->geometry());
+    entry.image->setPixmap(m_templatePicture);
+    entry.image->setToolTip(m_templateImage->toolTip());
+    entry.image->setDraggable(true);
+    connect(entry.image, &ClickableImage::clicked, this,
+            [this, member] { emit commandClicked(m_members.at(std::size_t(member - 1)).command); });
+    connect(entry.image, &ClickableImage::dragStarted, this, [this, member] { drag(member); });
 
-    m_images.reserve(std::size_t(count));
-    m_labels.reserve(std::size_t(count));
-    m_listening.resize(std::size_t(count), false);
-    m_commands.resize(std::size_t(count));
-    for (int member = this->count() + 1; member <= count; ++member) {
-        auto *image = new ClickableImage(area);
-        image->setObjectName(u"imgQDMenu_"_s + QString::number(member));
-        image->hide();
-        image->setGeometry(imageGeometry);
-        image->setPixmap(m_templatePicture);
-        image->setToolTip(imageTip);
-        image->setDraggable(true);
-        m_images.push_back(image);
-
-        auto *label = new QLabel(area);
-        label->setObjectName(u"lblQDMenu_"_s + QString::number(member));
-        label->hide();
-        label->setGeometry(labelGeometry);
-        label->setFont(font);
-        label->setAlignment(alignment);
-        label->setWordWrap(wordWrap);
-        label->setToolTip(labelTip);
-        label->setText(caption);
-        m_labels.push_back(label);
-    }
-    m_layer->show();
+    entry.label = new QLabel(m_layer);
+    entry.label->setObjectName(u"lblQDMenu_"_s + QString::number(member));
+    entry.label->hide();
+    entry.label->setGeometry(m_templateLabel->geometry());
+    entry.label->setFont(m_templateLabel->font());
+    entry.label->setAlignment(m_templateLabel->alignment());
+    entry.label->setWordWrap(m_templateLabel->wordWrap());
+    entry.label->setToolTip(m_templateLabel->toolTip());
+    entry.label->setText(m_templateLabel->text());
+    return entry;
 }
 
 void ButtonField::release()
@@ -98,10 +86,7 @@ void ButtonField::release()
     m_layer = nullptr;
     m_shownFirst = 0;
     m_shownLast = -1;
-    m_images.clear();
-    m_labels.clear();
-    m_listening.clear();
-    m_commands.clear();
+    m_members.clear();
 }
 
 void ButtonField::place(const BatchPlan::Member &member)
@@ -111,23 +96,11 @@ void ButtonField::place(const BatchPlan::Member &member)
     label(member.number)->move(m_templateLabel->pos() + offset);
 }
 
-void ButtonField::listenTo(int member)
-{
-    // Only a shown button can be clicked; connecting a thousand hidden ones
-    // at creation would be wasted time.
-    if (m_listening[std::size_t(member - 1)])
-        return;
-    m_listening[std::size_t(member - 1)] = true;
-    connect(image(member), &ClickableImage::clicked, this,
-            [this, member] { emit commandClicked(m_commands.at(std::size_t(member - 1))); });
-    connect(image(member), &ClickableImage::dragStarted, this, [this, member] { drag(member); });
-}
-
 void ButtonField::drag(int member)
 {
     ClickableImage *picture = image(member);
     auto *drag = new QDrag(picture);
-    drag->setMimeData(DragData::forButton(m_commands.at(std::size_t(member - 1))));
+    drag->setMimeData(DragData::forButton(m_members.at(std::size_t(member - 1)).command));
     drag->setPixmap(picture->pixmap());
     drag->setHotSpot(picture->pixmap().rect().center());
     drag->exec(Qt::CopyAction);
@@ -153,8 +126,7 @@ int ButtonField::showBatch(int batch, const QString &folder, const QStringList &
         place(member);
         ClickableImage *picture = image(member.number);
         picture->show();
-        m_commands.at(std::size_t(member.number - 1)) = ButtonFileNames::commandName(member.fileName);
-        listenTo(member.number);
+        m_members.at(std::size_t(member.number - 1)).command = ButtonFileNames::commandName(member.fileName);
         if (member.number == plan.stoppedAt)
             break;
         // Loaded afresh at every step: the folder may have changed meanwhile.

@@ -11,12 +11,16 @@
 class ClickableImage;
 class QLabel;
 
-// The created members 1 … n of imgQDMenu and lblQDMenu: copies of the two
-// hidden templates (member 0), which stay. Shows one batch at a time.
+// The members 1 … n of imgQDMenu and lblQDMenu: copies of the two hidden
+// templates (member 0), which stay. Shows one batch at a time. A member's
+// image and label are made when first asked for, which is when its batch
+// is first shown: a folder of a hundred thousand files is taken over and
+// released without making two hundred thousand widgets that would mostly
+// never be seen, and without the window freezing meanwhile.
 // The members lie on a see-through layer over the button area, their
-// coordinates the area's own: a folder of a hundred thousand files is
-// released by deleting the layer, where deleting each member from the
-// area's list of children would shift all the others, every time.
+// coordinates the area's own: after paging through a large folder its
+// members are released by deleting the layer, where deleting each member
+// from the area's list of children would shift all the others, every time.
 class ButtonField : public QObject
 {
     Q_OBJECT
@@ -24,10 +28,10 @@ class ButtonField : public QObject
 public:
     ButtonField(ClickableImage *templateImage, QLabel *templateLabel, QObject *parent);
 
-    int count() const { return int(m_images.size()); }
+    int count() const { return int(m_members.size()); }
     // Members are counted from 1, as their numbers on the buttons are.
-    ClickableImage *image(int member) const { return m_images.at(std::size_t(member - 1)); }
-    QLabel *label(int member) const { return m_labels.at(std::size_t(member - 1)); }
+    ClickableImage *image(int member) { return made(member).image; }
+    QLabel *label(int member) { return made(member).label; }
 
     // Adds members up to `count`, hidden, each starting as its template.
     void create(int count);
@@ -46,8 +50,15 @@ signals:
     void commandClicked(const QString &command);
 
 private:
+    struct Member
+    {
+        ClickableImage *image = nullptr;
+        QLabel *label = nullptr;
+        QString command;
+    };
+
+    Member &made(int member);
     void place(const BatchPlan::Member &member);
-    void listenTo(int member);
     void drag(int member);
 
     ClickableImage *m_templateImage;
@@ -57,8 +68,5 @@ private:
     int m_shownFirst = 0;
     int m_shownLast = -1;
     QPixmap m_templatePicture;
-    std::vector<ClickableImage *> m_images;
-    std::vector<QLabel *> m_labels;
-    std::vector<bool> m_listening;
-    std::vector<QString> m_commands;
+    std::vector<Member> m_members;
 };
