@@ -31,7 +31,7 @@ run: build
 	@mkdir -p $(BUILD)/run
 	@test -f $(BUILD)/run/Quonda.dat || cp data/Quonda.dat $(BUILD)/run/
 	@rm -rf $(BUILD)/run/buttons && cp -r data/buttons $(BUILD)/run/buttons
-	cd $(BUILD)/run && ../src/qd5tastwerk
+	cd $(BUILD)/run && ../src/app/qd5tastwerk
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
