@@ -1,4 +1,5 @@
 #include "files/FileCommands.h"
+#include "files/VocabularyFile.h"
 #include "model/ProgramState.h"
 #include "ScriptedDialogs.h"
 #include "TestData.h"
@@ -140,6 +141,32 @@ private slots:
         QCOMPARE(s.dialogs.shown.last().currentDirectory, s.folder.path());
         s.commands.restoreStartDirectory();
         QCOMPARE(QDir::currentPath(), s.folder.filePath(u"start"_s));
+    }
+
+    // Lines of the program's own vocabulary that must stand exactly as they
+    // are: the first, shortest, longest and last ones, and full captions
+    // however many lines they need under their buttons.
+    void builtInVocabularyCaptions_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("first line") << u"about"_s << u"Version anzeigen"_s;
+        QTest::newRow("help-only entry") << u"help_general"_s << u"Quonda Navigator (nur Hilfe)"_s;
+        QTest::newRow("help on planning") << u"help_planning"_s << u"Hilfe Routenplanung"_s;
+        QTest::newRow("shortest line") << u"menu_recalc_block"_s << u"?"_s;
+        QTest::newRow("route instructions") << u"menu_route_instructions"_s << u"Wegbeschreibung"_s;
+        QTest::newRow("two-line label") << u"set_backlight"_s << u"Hintergrund- beleuchtung"_s;
+        QTest::newRow("longest line") << u"set_prompt"_s << u"Einstellungen für gesprochene Anweisungen"_s;
+        QTest::newRow("last line") << u"page"_s << u"Nächste Seite"_s;
+    }
+
+    void builtInVocabularyCaptions()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, caption);
+        const QStringList lines = VocabularyFile::builtIn();
+        QCOMPARE(lines.size(), 74);
+        QVERIFY2(lines.contains(TestData::vocabularyLine(command, caption)), qPrintable(command));
     }
 
     void vocabularyFromTheFolderOrBuiltIn()
