@@ -8,6 +8,28 @@
 
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Pushes what the system holds of the file onto the disk, where a full or
+// failing disk at last shows. A file system that cannot sync has nothing to
+// report.
+bool syncToDisk(const QFileDevice &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0 || errno == EINVAL;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+} // namespace
+
 EntryFile::ReadResult EntryFile::read(const QString &path)
 {
     ReadResult result;
@@ -53,7 +75,12 @@ bool EntryFile::write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // commit() would rename the new file over the old one even when its own
+    // last flush fails, as it does on a full disk for a file small enough
+    // to sit in the write buffer: every write is seen through here first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
+        // The new file goes with `file`; a temporary file left by a save
+        // that was killed is somebody's data and stays.
         file.cancelWriting();
         return false;
     }
