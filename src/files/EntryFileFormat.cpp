@@ -107,8 +107,14 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         return utf8.decode(rest);
     }
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (isValidUtf8(bytes)) {
+        // Our own files are Windows-1252, and some happen to be valid UTF-8
+        // as well ("ß…" is DF 85). Read as UTF-8 they would hold characters
+        // that no save of ours can write; such bytes are taken as ours.
+        QString text = QString::fromUtf8(bytes);
+        if (Windows1252Codec::canEncode(text))
+            return text;
+    }
     return Windows1252Codec::decode(bytes);
 }
 

@@ -7,8 +7,9 @@
 
 // Menu and vocabulary files as bytes: one entry per line, nothing quoted.
 // We write Windows-1252 with CR LF after every entry. We read UTF-8 when the
-// bytes are valid UTF-8 (or start with its byte order mark), otherwise
-// Windows-1252, and a line may also end in LF alone.
+// bytes start with its byte order mark, or when they are valid UTF-8 of
+// characters that Windows-1252 holds as well; otherwise Windows-1252. A line
+// may also end in LF alone.
 class EntryFileFormat
 {
 public:

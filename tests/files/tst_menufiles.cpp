@@ -63,6 +63,11 @@ private slots:
         QTest::newRow("mostly UTF-8, one stray byte") << QByteArray("\xc3\xa4 \xe4\r\n") << QStringList{u"Ã¤ ä"_s};
         QTest::newRow("overlong UTF-8") << QByteArray("\xc0\x80") << QStringList{u"À€"_s};
         QTest::newRow("UTF-8 surrogate") << QByteArray("\xed\xa0\x80") << QStringList{u"í\u00a0€"_s};
+        QTest::newRow("our own title that is UTF-8 too") << QByteArray("Gru\xdf\x85\r\n") << QStringList{u"Gruß…"_s};
+        QTest::newRow("UTF-8 beyond the code page")
+            << QByteArray("\xc5\x81\xc3\xb3\x64\xc5\xba\r\n") << QStringList{u"Å\u0081Ã³dÅº"_s};
+        QTest::newRow("UTF-8 beyond the code page, with mark")
+            << QByteArray("\xef\xbb\xbf\xc5\x81\xc3\xb3\x64\xc5\xba\r\n") << QStringList{u"Łódź"_s};
     }
 
     void readsLinesWhole()
@@ -70,6 +75,44 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QCOMPARE(EntryFileFormat::entries(bytes), entries);
+    }
+
+    // Two bytes that are a UTF-8 character and at the same time two
+    // printable characters of the code page (its five undefined bytes are
+    // no text): UTF-8 only where the code page holds that character too.
+    void twoBytesThatAreUtf8AndWindows1252_data()
+    {
+        // The code page from 0x80 on, as its table has it.
+        const QString upper = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"
+                              u"\u00A0¡¢£¤¥¦§¨©ª«¬\u00AD®¯°±²³´µ¶·¸¹º»¼½¾¿"
+                              u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞß"
+                              u"àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ"_s;
+        QCOMPARE(upper.size(), 128);
+        // Two-byte UTF-8 characters that the code page holds: U+00A0 to
+        // U+00FF, and these ten of 0x80 to 0x9F.
+        const QString alsoInCodePage = u"ŒœŠšŸŽžƒˆ˜"_s;
+        const QList<int> undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        for (int lead = 0xC2; lead <= 0xDF; ++lead) {
+            for (int trail = 0x80; trail <= 0xBF; ++trail) {
+                if (undefined.contains(trail))
+                    continue;
+                const QChar utf8(((lead & 0x1F) << 6) | (trail & 0x3F));
+                const bool held = (utf8.unicode() >= 0xA0 && utf8.unicode() <= 0xFF) || alsoInCodePage.contains(utf8);
+                const QString text = held ? QString(utf8) : upper.mid(lead - 0x80, 1) + upper.at(trail - 0x80);
+                const QByteArray bytes = QByteArray(1, char(lead)) + char(trail);
+                QTest::addRow("%s %s", held ? "UTF-8" : "Windows-1252", bytes.toHex(' ').constData()) << bytes << text;
+            }
+        }
+    }
+
+    void twoBytesThatAreUtf8AndWindows1252()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(EntryFileFormat::entries(bytes), QStringList{text});
     }
 
     void namesTheFirstEntryThatCannotBeWritten()
