@@ -3,6 +3,7 @@
 #include "files/Windows1252Codec.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -78,9 +79,12 @@ qsizetype firstLineBreakOrNull(QStringView entry)
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
 {
-    const QString text = decode(bytes);
-    QStringList lines;
-    const QStringView all(text);
+    return lines(decode(bytes));
+}
+
+QStringList EntryFileFormat::lines(QStringView all)
+{
+    QStringList found;
     qsizetype start = 0;
     while (start < all.size()) {
         qsizetype end = all.indexOf(u'\n', start);
@@ -89,10 +93,10 @@ QStringList EntryFileFormat::entries(QByteArrayView bytes)
             end = all.size();
         else if (end > start && all[end - 1] == u'\r')
             --end;
-        lines.append(all.sliced(start, end - start).toString());
+        found.append(all.sliced(start, end - start).toString());
         start = next;
     }
-    return lines;
+    return found;
 }
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
@@ -150,6 +154,31 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
         *out++ = '\n';
     }
     return result;
+}
+
+bool EntryFileFormat::hasUtf16Mark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+std::optional<QString> EntryFileFormat::decodeUtf16(QByteArrayView bytes)
+{
+    if (!hasUtf16Mark(bytes) || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    const auto *data = reinterpret_cast<const uchar *>(bytes.data());
+    QString text(bytes.size() / 2 - 1, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const uchar *unit = data + 2 * (i + 1);
+        text[i] = QChar(littleEndian ? qFromLittleEndian<char16_t>(unit) : qFromBigEndian<char16_t>(unit));
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return std::nullopt;
+    }
+    return text;
 }
 
 bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)

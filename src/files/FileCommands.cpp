@@ -62,7 +62,11 @@ bool FileCommands::offerToSaveChangedMenu()
 
 void FileCommands::loadVocabulary()
 {
-    m_state.vocabulary.setEntries(VocabularyFile::load(CurrentDirectory::path()));
+    const QString folder = CurrentDirectory::path();
+    VocabularyFile::Loaded loaded = VocabularyFile::load(folder);
+    m_state.vocabulary.setEntries(std::move(loaded.lines));
+    if (loaded.status != EntryFile::Status::Ok)
+        m_dialogs.refuse(FileTexts::vocabularyNotRead(VocabularyFile::pathIn(folder), loaded.status, loaded.size));
 }
 
 SaveProcedure::Outcome FileCommands::saveVocabularyAtExit()

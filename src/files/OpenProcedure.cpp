@@ -6,21 +6,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-QString failureText(const EntryFile::ReadResult &read)
-{
-    switch (read.status) {
-    case EntryFile::Status::NotText: return FileTexts::notATextFile();
-    case EntryFile::Status::TooLarge: return FileTexts::fileTooLarge(read.size, EntryFile::MaximumSize);
-    case EntryFile::Status::Ok:
-    case EntryFile::Status::CannotRead: break;
-    }
-    return FileTexts::readError();
-}
-
-} // namespace
-
 OpenProcedure::OpenProcedure(UserDialogs &dialogs)
     : m_dialogs(dialogs)
 {
@@ -42,8 +27,8 @@ OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
         CurrentDirectory::enterFolderOf(path);
         EntryFile::ReadResult read = EntryFile::read(path);
         if (read.status != EntryFile::Status::Ok) {
-            m_dialogs.message(failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok,
-                              FileTexts::openTitle());
+            m_dialogs.message(FileTexts::readFailure(read.status, read.size), UserDialogs::Icon::None,
+                              UserDialogs::Buttons::Ok, FileTexts::openTitle());
             return result;
         }
         result.entries = std::move(read.entries);

@@ -7,6 +7,10 @@
 
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 using Outcome = SaveProcedure::Outcome;
 using Answer = UserDialogs::Answer;
@@ -29,6 +33,19 @@ struct Session
         commands.openMenuFile([this] { ++previewClosings; });
     }
 };
+
+// A named pipe nobody writes to: opening it for reading waits for a writer,
+// and for writing, for a reader. Empty when the system has no such thing.
+QString makePipe(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
+        return path;
+#endif
+    return {};
+}
+
+const QString NotAFileReason = u"Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."_s;
 
 } // namespace
 
@@ -167,6 +184,113 @@ private slots:
         const QStringList lines = VocabularyFile::builtIn();
         QCOMPARE(lines.size(), 74);
         QVERIFY2(lines.contains(TestData::vocabularyLine(command, caption)), qPrintable(command));
+    }
+
+    // The file stays for the user to look at; the program works with its
+    // own vocabulary instead, and says so.
+    void unreadableVocabularyIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("null byte") << QByteArray("about                    Version\0anzeigen\r\n", 42)
+                                   << u"Die Datei enthält Nullbytes und ist keine Textdatei."_s;
+        QTest::newRow("over the size limit")
+            << QByteArray() << u"Die Datei ist 47,7 MB groß; geöffnet werden Dateien bis 40 MB."_s;
+        QTest::newRow("UTF-16 mark, odd length") << QByteArray("\xFF\xFE\x61\x00\x62")
+                                                 << u"Die Datei beginnt mit der Kennung von UTF-16, ist dahinter "
+                                                    u"aber kein gültiger UTF-16-Text."_s;
+        QTest::newRow("pipe") << QByteArray("pipe") << NotAFileReason;
+    }
+
+    void unreadableVocabularyIsNamed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        Session s;
+        const QString path = s.folder.filePath(u"Quonda.dat"_s);
+        if (bytes == "pipe") {
+            QVERIFY2(!makePipe(path).isEmpty(), "cannot make a named pipe here");
+        } else if (bytes.isEmpty()) {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1000 * 1000));
+        } else {
+            s.folder.write(u"Quonda.dat"_s, bytes);
+        }
+        s.commands.loadVocabulary();
+        QCOMPARE(s.dialogs.messages(), QStringList{u"Quonda.dat konnte nicht gelesen werden: "_s + reason
+                                                   + u"\r\n\r\n"_s + QDir::toNativeSeparators(path)
+                                                   + u"\r\n\r\nStattdessen gilt das eingebaute Vokabular."_s});
+        QCOMPARE(s.dialogs.shown.last().icon, UserDialogs::Icon::Exclamation);
+        QCOMPARE(s.state.vocabulary.entries(), TestData::vocabulary());
+    }
+
+    // The damaged file is replaced only after the usual question.
+    void unreadableVocabularyIsOverwrittenOnlyOnYes()
+    {
+        Session s;
+        const QByteArray damaged("about                    Version\0anzeigen\r\n", 42);
+        s.folder.write(u"Quonda.dat"_s, damaged);
+        s.commands.loadVocabulary();
+        s.state.vocabulary.append(TestData::vocabularyLine(u"my_button"_s, u"Mein Button"_s));
+        s.state.vocabularyModified = true;
+
+        s.dialogs.chooseFile(s.folder.filePath(u"Quonda.dat"_s));
+        s.dialogs.answer(Answer::No);
+        QCOMPARE(s.commands.saveVocabularyAtExit(), Outcome::KeptExisting);
+        QCOMPARE(s.dialogs.messages().last(), u"Datei existiert bereits. Überschreiben?"_s);
+        QCOMPARE(s.folder.read(u"Quonda.dat"_s), damaged);
+
+        s.dialogs.chooseFile(s.folder.filePath(u"Quonda.dat"_s));
+        s.dialogs.answer(Answer::Yes);
+        QCOMPARE(s.commands.saveVocabularyAtExit(), Outcome::Saved);
+        QCOMPARE(s.folder.read(u"Quonda.dat"_s),
+                 TestData::sourceBytes(u"data/Quonda.dat"_s) + "my_button                Mein Button\r\n");
+        QCOMPARE(s.dialogs.unexpected, 0);
+    }
+
+    void utf16VocabularyBehindItsMark_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("little-endian") << QByteArray("\xFF\xFE"
+                                                     "a\0b\0o\0u\0t\0 \0\xdc\0\r\0\n\0\xac\x20\r\0\n\0",
+                                                     26);
+        QTest::newRow("big-endian") << QByteArray("\xFE\xFF"
+                                                  "\0a\0b\0o\0u\0t\0 \0\xdc\0\r\0\n\x20\xac\0\r\0\n",
+                                                  26);
+    }
+
+    void utf16VocabularyBehindItsMark()
+    {
+        QFETCH(QByteArray, bytes);
+        Session s;
+        s.folder.write(u"Quonda.dat"_s, bytes);
+        s.commands.loadVocabulary();
+        QCOMPARE(s.state.vocabulary.entries(), (QStringList{u"about Ü"_s, u"€"_s}));
+        QCOMPARE(s.dialogs.shown.size(), 0);
+    }
+
+    // Reading a pipe waits for a writer, writing one for a reader: neither
+    // may keep the window waiting.
+    void pipesAreRefusedWithoutWaiting()
+    {
+        Session s;
+        const QString pipe = makePipe(s.folder.filePath(u"pipe.mnu"_s));
+        QVERIFY2(!pipe.isEmpty(), "cannot make a named pipe here");
+        const QStringList before{u"MENUITEM|TASK_SHOW_MAP|"_s};
+        s.state.recordList.setEntries(before);
+        s.dialogs.answer(Answer::No); // not saved before the open
+        s.dialogs.chooseFile(pipe);
+        s.open();
+        QCOMPARE(s.dialogs.messages().last(), u"Fehler beim Öffnen der Datei.\r\n\r\n"_s + NotAFileReason);
+        QCOMPARE(s.state.recordList.entries(), before);
+
+        s.state.recordListModified = true;
+        s.dialogs.chooseFile(pipe);
+        s.dialogs.answer(Answer::Yes); // something is there under that name
+        QCOMPARE(s.commands.saveMenuFile(), Outcome::Failed);
+        QCOMPARE(s.dialogs.messages().last(), u"Fehler beim Schreiben der Datei."_s);
+        QVERIFY(s.state.recordListModified);
+        QCOMPARE(s.dialogs.unexpected, 0);
     }
 
     void vocabularyFromTheFolderOrBuiltIn()

@@ -127,6 +127,36 @@ private slots:
         QCOMPARE(lineBreak.unsavableCharacter, u"\n"_s);
     }
 
+    void utf16BehindItsMark_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("pair of surrogates")
+            << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE\n\0", 8) << Status::Ok << QStringList{u"😀"_s};
+        QTest::newRow("lone surrogate") << QByteArray("\xFE\xFF\xD8\x3D\0a", 6) << Status::NotUtf16 << QStringList();
+        QTest::newRow("odd length") << QByteArray("\xFF\xFE"
+                                                  "a\0b",
+                                                  5)
+                                    << Status::NotUtf16 << QStringList();
+        QTest::newRow("null character") << QByteArray("\xFF\xFE"
+                                                      "a\0\0\0",
+                                                      6)
+                                        << Status::NotText << QStringList();
+        QTest::newRow("nothing behind the mark") << QByteArray("\xFE\xFF") << Status::Ok << QStringList();
+    }
+
+    void utf16BehindItsMark()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Status, status);
+        QFETCH(QStringList, entries);
+        TestFolder folder;
+        const EntryFile::ReadResult read = EntryFile::read(folder.write(u"utf16.dat"_s, bytes));
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.entries, entries);
+    }
+
     void filesOnDisk()
     {
         TestFolder folder;
@@ -143,7 +173,7 @@ private slots:
         big.close();
         QCOMPARE(EntryFile::read(big.fileName()).status, Status::TooLarge);
         QCOMPARE(EntryFile::read(folder.filePath(u"vanished.mnu"_s)).status, Status::CannotRead);
-        QCOMPARE(EntryFile::read(folder.path()).status, Status::CannotRead);
+        QCOMPARE(EntryFile::read(folder.path()).status, Status::NotAFile);
 #ifdef Q_OS_UNIX
         if (geteuid() != 0) { // permissions do not hold for root
             const QString path = folder.write(u"secret.mnu"_s, "a\r\n");
