@@ -53,11 +53,15 @@ bool FileCommands::offerToSaveChangedMenu()
 {
     if (!m_savedMenu.differs())
         return true;
-    const UserDialogs::Answer answer =
-        m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
-    if (answer != UserDialogs::Answer::Yes)
-        return true;
-    return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
+    const UserDialogs::Answer answer = m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question,
+                                                         UserDialogs::Buttons::YesNoCancel);
+    switch (answer) {
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Yes: return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
+    case UserDialogs::Answer::Ok:
+    case UserDialogs::Answer::Cancel: break;
+    }
+    return false;
 }
 
 void FileCommands::loadVocabulary()

@@ -26,15 +26,14 @@ void FilesController::loadVocabulary()
     m_commands.loadVocabulary();
 }
 
-void FilesController::offerToSaveChangedMenu()
+bool FilesController::offerToSaveChangedMenu()
 {
-    // Closing goes on whatever the answer.
-    m_commands.offerToSaveChangedMenu();
+    return m_commands.offerToSaveChangedMenu();
 }
 
-void FilesController::saveVocabularyAtExit()
+bool FilesController::saveVocabularyAtExit()
 {
-    m_commands.saveVocabularyAtExit();
+    return SaveProcedure::leftNothingUnsaved(m_commands.saveVocabularyAtExit());
 }
 
 void FilesController::restoreStartDirectory()

@@ -17,9 +17,11 @@ public:
     void openMenuFile();
     void saveMenuFile();
     void loadVocabulary();
-    // Shut-down steps, in the order the main window calls them.
-    void offerToSaveChangedMenu();
-    void saveVocabularyAtExit();
+    // Shut-down steps, in the order the main window calls them. The two
+    // saves tell whether the shut-down may go on: not when a save was
+    // wanted and did not happen.
+    bool offerToSaveChangedMenu();
+    bool saveVocabularyAtExit();
     void restoreStartDirectory();
 
     FileCommands &commands() { return m_commands; }

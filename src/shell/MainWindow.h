@@ -74,11 +74,14 @@ private:
     void createMenus();
     void setFocusOrder();
     void startUp();
-    void shutDown();
+    // False when a save it offered was wanted and did not happen: then
+    // nothing else of it has run, and the window stays open as it was.
+    bool shutDown();
 
     ProgramState m_state;
     UserDialogs &m_dialogs;
     bool m_shutDown = false;
+    bool m_askingBeforeShutDown = false;
 
     QWidget *m_picture1 = nullptr;
     ClickableImage *m_templateImage = nullptr;

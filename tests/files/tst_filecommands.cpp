@@ -126,6 +126,12 @@ private slots:
         QCOMPARE(s.dialogs.shown.last().kind, Kind::SaveFile);
         QCOMPARE(s.previewClosings, 0);
 
+        s.dialogs.answer(Answer::Cancel); // "Abbrechen": neither saved nor opened
+        s.open();
+        QCOMPARE(s.dialogs.shown.size(), 3);
+        QCOMPARE(s.dialogs.shown.last().buttons, UserDialogs::Buttons::YesNoCancel);
+        QCOMPARE(s.previewClosings, 0);
+
         s.dialogs.answer(Answer::Yes);
         s.dialogs.chooseFile(u"menu.mnu"_s);
         QVERIFY(s.commands.offerToSaveChangedMenu());
