@@ -14,6 +14,8 @@ UserDialogs::Answer QtUserDialogs::message(const QString &text, Icon icon, Butto
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    // The texts quote entries and file names, which may hold markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

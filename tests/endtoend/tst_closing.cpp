@@ -21,6 +21,7 @@ struct Box
 {
     QString text;
     QStringList buttons;
+    Qt::TextFormat format;
 };
 
 } // namespace
@@ -52,7 +53,7 @@ class TestClosing : public QObject
             return;
         m_answered = box;
         const QString answer = m_answers.takeFirst();
-        Box seen{box->text(), {}};
+        Box seen{box->text(), {}, box->textFormat()};
         QAbstractButton *chosen = nullptr;
         for (QAbstractButton *button : box->buttons()) {
             seen.buttons << button->text();
@@ -98,6 +99,7 @@ private slots:
         QCOMPARE(m_boxes.size(), 1);
         QCOMPARE(m_boxes.at(0).text, question);
         QCOMPARE(m_boxes.at(0).buttons, threeButtons);
+        QCOMPARE(m_boxes.at(0).format, Qt::PlainText); // entries and file names are quoted as they are
 
         // "Ł" is refused before any file dialog.
         answerBoxes({u"&Ja"_s, u"OK"_s});
