@@ -132,10 +132,12 @@ void LibraryController::showButtonFileList()
         m_window.dialogs().refuse(u"Bitte Ordner\r\nAuswählen!"_s);
         return;
     }
+    QStringList unreadable;
     if (!m_fileList) {
         // Lists the button folder itself, which is where the pictures will
         // be loaded from, even if a file dialog moved the current directory.
         m_fileList = new FileListWindow(ButtonFileNames::list(m_window.state().buttonFolder), &m_window);
+        unreadable = ButtonFileNames::unreadable(m_window.state().buttonFolder);
         connect(m_fileList, &FileListWindow::confirmed, this, [this](const QStringList &names) {
             acceptButtonFiles(names);
             m_window.folderChoiceAction()->setEnabled(true);
@@ -152,6 +154,12 @@ void LibraryController::showButtonFileList()
     m_fileList->show();
     m_fileList->raise();
     m_fileList->activateWindow();
+    // What cannot be listed is named, so that no file vanishes unseen.
+    if (!unreadable.isEmpty()) {
+        m_window.dialogs().refuse(u"Der Button-Ordner enthält Dateien, deren Namen sich nicht lesen lassen; sie fehlen "
+                                  u"in der Liste:\r\n\r\n"_s
+                                  + unreadable.join(u"\r\n"_s) + u"\r\n\r\nBitte benennen Sie diese Dateien um."_s);
+    }
 }
 
 void LibraryController::acceptButtonFiles(const QStringList &names)
