@@ -148,6 +148,11 @@ bool EntryFile::write(const QString &path, const QByteArray &bytes)
         return written && device.error() == QFileDevice::NoError;
     }
     QSaveFile file(path);
+    // Replacing needs a new file beside the old one. Where the folder takes
+    // no new files, a file that may be written is written in place, which
+    // a failure halfway then leaves cut short.
+    file.setDirectWriteFallback(target.isFile() && target.isWritable()
+                                && !QFileInfo(target.absolutePath()).isWritable());
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // commit() would rename the new file over the old one even when its own

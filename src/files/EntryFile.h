@@ -33,8 +33,9 @@ public:
     static ReadResult read(const QString &path);
 
     // Replaces the file as a whole: when anything fails, the old file stays
-    // as it was and no partial file is left behind. A device or pipe
-    // cannot be replaced, so it is written to directly, and a pipe that
-    // nobody reads fails at once.
+    // as it was and no partial file is left behind. A writable file in a
+    // folder that takes no new files, a device or a pipe cannot be
+    // replaced, so it is written to directly; a pipe that nobody reads
+    // fails at once.
     static bool write(const QString &path, const QByteArray &bytes);
 };
