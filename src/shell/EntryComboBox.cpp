@@ -1,6 +1,7 @@
 #include "shell/EntryComboBox.h"
 
 #include "model/EntryListModel.h"
+#include "shell/FullHeightRows.h"
 #include "shell/TypedKeyFilter.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,7 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     setMaxVisibleItems(8);
     if (auto *view = qobject_cast<QListView *>(this->view()))
         view->setUniformItemSizes(true);
+    FullHeightRows::apply(view());
 
     // A person's keys reach the combo box, which hands them to its edit
     // field directly; keys sent to the edit field itself take the same road.

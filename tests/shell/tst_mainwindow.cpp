@@ -1,9 +1,12 @@
 #include "Desk.h"
+#include "shell/EntryComboBox.h"
+#include "shell/EntryListBox.h"
 #include "shell/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +35,37 @@ private slots:
         QCOMPARE(vocabulary->currentIndex(), -1);
         QCOMPARE(vocabulary->currentText(), QString());
         QCOMPARE(desk.dialogs.shown.size(), 0);
+    }
+
+    // Many fonts draw the dots of capital umlauts above their ascent, where
+    // a row of the usual height cuts them off. Both lists' rows leave room
+    // for them above and below the centred line.
+    void rowsHoldCapitalUmlauts_data()
+    {
+        QTest::addColumn<bool>("vocabulary");
+        QTest::newRow("record list") << false;
+        QTest::newRow("vocabulary, in the font of the record list") << true;
+    }
+
+    void rowsHoldCapitalUmlauts()
+    {
+        QFETCH(bool, vocabulary);
+        Desk desk;
+        desk.state.recordList.setEntries({u"Straße: ä ö ü ß Ä Ö Ü"_s});
+        desk.state.vocabulary.setEntries({u"Straße: ä ö ü ß Ä Ö Ü"_s});
+        QAbstractItemView *rows = desk.window.recordListBox()->listView();
+        desk.window.show();
+        if (vocabulary) {
+            EntryComboBox *box = desk.window.vocabularyBox();
+            box->setFont(rows->font());
+            box->showPopup();
+            rows = box->view();
+        }
+        const QFontMetrics metrics(rows->font());
+        const int above = -metrics.tightBoundingRect(u"ÄÖÜ"_s).top() - metrics.ascent();
+        const int height = rows->visualRect(rows->model()->index(0, 0)).height();
+        QVERIFY2(height >= metrics.height() + 2 * above,
+                 qPrintable(u"row %1, line %2, dots %3 above it"_s.arg(height).arg(metrics.height()).arg(above)));
     }
 
     void fileFiltersForQtsDialog()
