@@ -82,18 +82,18 @@ QStringList EntryFileFormat::entries(QByteArrayView bytes)
     return lines(decode(bytes));
 }
 
-QStringList EntryFileFormat::lines(QStringView all)
+QStringList EntryFileFormat::lines(QStringView text)
 {
     QStringList found;
     qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = all.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? all.size() : end + 1;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
         if (end < 0)
-            end = all.size();
-        else if (end > start && all[end - 1] == u'\r')
+            end = text.size();
+        else if (end > start && text[end - 1] == u'\r')
             --end;
-        found.append(all.sliced(start, end - start).toString());
+        found.append(text.sliced(start, end - start).toString());
         start = next;
     }
     return found;
