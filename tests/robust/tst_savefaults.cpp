@@ -201,22 +201,16 @@ private:
 };
 
 #ifdef Q_OS_UNIX
-// For root, as whom permissions do not hold: the user "nobody", with root
-// kept as the saved user to come back to.
-bool actAsNobody()
+// For root, as whom permissions do not hold: acting as "nobody", really and
+// effectively, and back; root stays the saved user to come back to.
+bool actAsNobody(bool nobody)
 {
 #ifdef Q_OS_LINUX
-    return setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0;
-#else
-    return false;
-#endif
-}
-
-bool actAsRootAgain()
-{
-#ifdef Q_OS_LINUX
+    if (nobody)
+        return setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0;
     return setresuid(0, 0, 0) == 0 && setresgid(0, 0, 0) == 0;
 #else
+    Q_UNUSED(nobody);
     return false;
 #endif
 }
@@ -343,10 +337,10 @@ private slots:
         // Root may write anywhere: the save runs as "nobody" then, really
         // and effectively, as Qt asks what the real user may write.
         const bool root = geteuid() == 0;
-        QVERIFY2(!root || actAsNobody(), "running as root, and cannot act as another user");
+        QVERIFY2(!root || actAsNobody(true), "running as root, and cannot act as another user");
         Saving saving;
         const Outcome outcome = saving.saveAs(path);
-        QVERIFY(!root || actAsRootAgain());
+        QVERIFY(!root || actAsNobody(false));
         QFile::setPermissions(locked, open | QFile::WriteOwner);
         if (!fileWritable) {
             saving.verifyFailed(outcome, path);
