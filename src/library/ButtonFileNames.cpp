@@ -9,7 +9,6 @@
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #endif
 
