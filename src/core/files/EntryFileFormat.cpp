@@ -3,6 +3,7 @@
 #include "files/Windows1252Codec.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -78,21 +79,24 @@ qsizetype firstLineBreakOrNull(QStringView entry)
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
 {
-    const QString text = decode(bytes);
-    QStringList lines;
-    const QStringView all(text);
+    return lines(decode(bytes));
+}
+
+QStringList EntryFileFormat::lines(QStringView text)
+{
+    QStringList found;
     qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = all.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? all.size() : end + 1;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
         if (end < 0)
-            end = all.size();
-        else if (end > start && all[end - 1] == u'\r')
+            end = text.size();
+        else if (end > start && text[end - 1] == u'\r')
             --end;
-        lines.append(all.sliced(start, end - start).toString());
+        found.append(text.sliced(start, end - start).toString());
         start = next;
     }
-    return lines;
+    return found;
 }
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
@@ -107,8 +111,14 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         return utf8.decode(rest);
     }
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (isValidUtf8(bytes)) {
+        // Our own files are Windows-1252, and some happen to be valid UTF-8
+        // as well ("ß…" is DF 85). Read as UTF-8 they would hold characters
+        // that no save of ours can write; such bytes are taken as ours.
+        QString text = QString::fromUtf8(bytes);
+        if (Windows1252Codec::canEncode(text))
+            return text;
+    }
     return Windows1252Codec::decode(bytes);
 }
 
@@ -144,6 +154,31 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
         *out++ = '\n';
     }
     return result;
+}
+
+bool EntryFileFormat::hasUtf16Mark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+std::optional<QString> EntryFileFormat::decodeUtf16(QByteArrayView bytes)
+{
+    if (!hasUtf16Mark(bytes) || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    const auto *data = reinterpret_cast<const uchar *>(bytes.data());
+    QString text(bytes.size() / 2 - 1, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const uchar *unit = data + 2 * (i + 1);
+        text[i] = QChar(littleEndian ? qFromLittleEndian<char16_t>(unit) : qFromBigEndian<char16_t>(unit));
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return std::nullopt;
+    }
+    return text;
 }
 
 bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)

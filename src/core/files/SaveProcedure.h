@@ -31,6 +31,10 @@ public:
 
     Outcome run(const Request &request);
 
+    // Whether the list is as safe as before the procedure: it saved, or it
+    // had nothing to save. Anything else leaves changes only in memory.
+    static bool leftNothingUnsaved(Outcome outcome) { return outcome == Outcome::NotRun || outcome == Outcome::Saved; }
+
 private:
     UserDialogs &m_dialogs;
 };

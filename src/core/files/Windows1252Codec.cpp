@@ -1,5 +1,6 @@
 #include "files/Windows1252Codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -46,6 +47,12 @@ QString Windows1252Codec::decode(QByteArrayView bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = DecodeTable[in[i]];
     return text;
+}
+
+bool Windows1252Codec::canEncode(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x80 || byteFor(c.unicode()) >= 0; });
 }
 
 bool Windows1252Codec::appendEncoded(QStringView text, QByteArray &out)

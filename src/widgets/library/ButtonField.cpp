@@ -63,6 +63,7 @@ void ButtonField::create(int count)
     const QFont font = m_templateLabel->font();
     const Qt::Alignment alignment = m_templateLabel->alignment();
     const bool wordWrap = m_templateLabel->wordWrap();
+    const Qt::TextFormat format = m_templateLabel->textFormat();
 
     m_images.reserve(std::size_t(count));
     m_labels.reserve(std::size_t(count));
@@ -85,6 +86,7 @@ void ButtonField::create(int count)
         label->setFont(font);
         label->setAlignment(alignment);
         label->setWordWrap(wordWrap);
+        label->setTextFormat(format);
         label->setToolTip(labelTip);
         label->setText(caption);
         m_labels.push_back(label);
