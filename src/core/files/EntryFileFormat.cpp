@@ -16,56 +16,6 @@ bool startsWithByteOrderMark(QByteArrayView bytes)
     return bytes.size() >= 3 && std::memcmp(bytes.data(), Utf8ByteOrderMark, 3) == 0;
 }
 
-// The first position at or after `from` whose byte is not ASCII.
-qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
-{
-    // Eight bytes at a time: menu files are mostly ASCII.
-    while (from + 8 <= size) {
-        quint64 word;
-        std::memcpy(&word, data + from, 8);
-        if (word & 0x8080808080808080ULL)
-            break;
-        from += 8;
-    }
-    while (from < size && data[from] < 0x80)
-        ++from;
-    return from;
-}
-
-// The length of the well-formed UTF-8 sequence that starts with a non-ASCII
-// byte at `data`, or 0 when it is not one.
-qsizetype utf8SequenceLength(const unsigned char *data, qsizetype available)
-{
-    const unsigned char lead = data[0];
-    qsizetype length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        else if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (length > available || data[1] < low || data[1] > high)
-        return 0;
-    for (qsizetype k = 2; k < length; ++k) {
-        if (data[k] < 0x80 || data[k] > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
 qsizetype firstLineBreakOrNull(QStringView entry)
 {
     for (qsizetype at = 0; at < entry.size(); ++at) {
@@ -105,13 +55,13 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
         // The mark promises UTF-8; bytes that break the promise still read
         // as Windows-1252 instead of turning into replacement characters.
         const QByteArrayView rest = bytes.sliced(3);
-        if (!isValidUtf8(rest))
+        if (!rest.isValidUtf8())
             return Windows1252Codec::decode(rest);
         // A second mark is text: QString::fromUtf8 would drop it as well.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         return utf8.decode(rest);
     }
-    if (isValidUtf8(bytes)) {
+    if (bytes.isValidUtf8()) {
         // Our own files are Windows-1252, and some happen to be valid UTF-8
         // as well ("ß…" is DF 85). Read as UTF-8 they would hold characters
         // that no save of ours can write; such bytes are taken as ours.
@@ -179,18 +129,4 @@ std::optional<QString> EntryFileFormat::decodeUtf16(QByteArrayView bytes)
             return std::nullopt;
     }
     return text;
-}
-
-bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)
-{
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while ((i = skipAscii(data, size, i)) < size) {
-        const qsizetype length = utf8SequenceLength(data + i, size - i);
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
 }

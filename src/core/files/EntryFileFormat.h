@@ -34,7 +34,6 @@ public:
     static Encoded encode(const QStringList &entries);
 
     static QString decode(QByteArrayView bytes);
-    static bool isValidUtf8(QByteArrayView bytes);
 
     // Other programs may save a vocabulary as UTF-16 with its byte order
     // mark; we never write it. Decoded without the mark; nothing when the
