@@ -23,5 +23,7 @@ mkdir -p "$root/docs/screenshots"
 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   "$build/tools/screenshots/tastwerk_screenshots" -platform xcb \
   "$root/data/buttons" "$root/docs/screenshots" "$work"
+# The first sheet of the overview's PDF, as a reader shows it.
+pdftoppm -png -r 50 -f 1 -l 1 -singlefile "$work/overview.pdf" "$root/docs/screenshots/overview-pdf"
 echo "Screenshots written to docs/screenshots:"
 ls "$root/docs/screenshots"

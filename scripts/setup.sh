@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgif-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick poppler-utils
   dpkg-dev lintian
   desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils man-db
   clang-format clang-tidy cppcheck

@@ -19,6 +19,7 @@
 #include "library/DriveList.h"
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
+#include "overview/OverviewController.h"
 #include "preview/PreviewController.h"
 
 #include <QCloseEvent>
@@ -155,6 +156,9 @@ void MainWindow::createMenus()
     m_checkAction = extrasMenu->addAction(u"Menü &prüfen"_s);
     m_checkAction->setObjectName(u"mnuEPruefen"_s);
     m_checkAction->setShortcut(Qt::Key_F7);
+    m_overviewAction = extrasMenu->addAction(u"Menü-Ü&bersicht"_s);
+    m_overviewAction->setObjectName(u"mnuEUebersicht"_s);
+    m_overviewAction->setShortcut(Qt::Key_F8);
 
     m_manualAction = bar->addAction(u"&Anleitung"_s);
     m_manualAction->setObjectName(u"mnuAnleitung"_s);
@@ -183,6 +187,7 @@ void MainWindow::createControllers()
     m_editor = new EditorController(m_state, m_dialogs, *m_recordListBox, *m_vocabularyBox,
                                     {.records = m_recordHistory, .vocabulary = m_vocabularyHistory}, this);
     m_preview = new PreviewController(m_state, this, this);
+    m_overview = new OverviewController(m_state, m_dialogs, this, this);
     m_help = new HelpController(this);
     m_check = new CheckController(m_state, this);
     m_history = new HistoryController({.records = m_recordHistory,
@@ -204,6 +209,10 @@ void MainWindow::wireControllers()
     connect(m_builder, &BuilderController::previewRequested, m_preview, &PreviewController::showPreview);
     // A preview drawn from records that are being edited or replaced goes.
     connect(m_editor, &EditorController::recordListEdited, m_preview, &PreviewController::closePreview);
+    // The overview follows the list by itself; a click on one of its places
+    // selects that record as a click in the list would.
+    connect(m_overviewAction, &QAction::triggered, m_overview, &OverviewController::showOverview);
+    connect(m_overview, &OverviewController::recordChosen, m_recordListBox, &EntryListBox::selectRow);
     connect(m_openAction, &QAction::triggered, this,
             [this] { m_files.openMenuFile([this] { m_preview->closePreview(); }); });
     connect(m_saveAction, &QAction::triggered, this, [this] { m_files.saveMenuFile(); });
@@ -282,6 +291,7 @@ bool MainWindow::shutDown()
     m_help->closeText();
     m_preview->closePreview();
     m_check->closeCheck();
+    m_overview->closeOverview();
     m_files.restoreStartDirectory();
     return true;
 }

@@ -20,6 +20,7 @@ class FolderList;
 class HelpController;
 class HistoryController;
 class LibraryController;
+class OverviewController;
 class PreviewController;
 class QAction;
 class QPushButton;
@@ -78,6 +79,7 @@ private:
     QAction *m_redoAction = nullptr;
     QAction *m_chooseFolderAction = nullptr;
     QAction *m_loadButtonsAction = nullptr;
+    QAction *m_overviewAction = nullptr;
     QAction *m_manualAction = nullptr;
     QAction *m_historyAction = nullptr;
     QAction *m_infoAction = nullptr;
@@ -87,6 +89,7 @@ private:
     LibraryController *m_library = nullptr;
     EditorController *m_editor = nullptr;
     PreviewController *m_preview = nullptr;
+    OverviewController *m_overview = nullptr;
     HelpController *m_help = nullptr;
     CheckController *m_check = nullptr;
     EditHistory *m_recordHistory = nullptr;

@@ -98,14 +98,19 @@ void TestCheckWindow::followsTheRecordList()
     desk.trigger(u"mnuEPruefen"_s);
     const CheckWindow *window = checkController(desk)->checkWindow();
 
+    // The window follows from a worker thread: the findings come a moment
+    // after the change.
     desk.state.recordList.replace(7, u"MENUITEM|TASK_PAGE2|"_s);
-    QCOMPARE(rows(window), QStringList{u" Keine Fehler gefunden."_s});
+    QTRY_COMPARE(rows(window), QStringList{u" Keine Fehler gefunden."_s});
 
     desk.state.recordList.append(u"MENUITEM|TASK_SHOW_MAP"_s);
-    QCOMPARE(rows(window), (QStringList{u"13 Die Zeile endet nicht mit „|“."_s}));
+    QTRY_COMPARE(rows(window), (QStringList{u"13 Die Zeile endet nicht mit „|“."_s}));
 
+    // Two changes in one go: only the findings of the last state stay.
     desk.state.recordList.remove(12);
-    QCOMPARE(rows(window), QStringList{u" Keine Fehler gefunden."_s});
+    desk.state.recordList.replace(7, u"MENUITEM|TASK_PAGE3|"_s);
+    QTRY_COMPARE(rows(window), (QStringList{u"8 Das Umblättern führt zu Seite 3, die es nicht gibt."_s,
+                                            u"9 Keine Umblätter-Taste führt zu Seite 2."_s}));
 }
 
 QTEST_MAIN(TestCheckWindow)

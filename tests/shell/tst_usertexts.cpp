@@ -45,6 +45,7 @@ private slots:
         desk.state.buttonFiles.setEntries({u"a.gif"_s});
         desk.state.recordList.setEntries({u"x"_s});
         desk.click(Builder::ShowMenu); // the preview
+        desk.trigger(u"mnuEUebersicht"_s);
         desk.trigger(u"mnuInfo"_s);
         desk.trigger(u"mnuAnleitung"_s);
         desk.trigger(u"mnuEPruefen"_s);
@@ -76,6 +77,10 @@ private slots:
             {u"cmdFileList_1"_s, "text", u"Abbruch"_s},
             {u"frmQDMenu"_s, "windowTitle", u"Quonda Menu"_s},
             {u"lblMenu"_s, "text", u"Haupmenü 1 von 6"_s},
+            {u"frmQDUebersicht"_s, "windowTitle", u"Menü-Übersicht"_s},
+            {u"cmdBilder"_s, "text", u"Als Bilder speichern…"_s},
+            {u"cmdPdf"_s, "text", u"Als PDF speichern…"_s},
+            {u"lblKeineSeite"_s, "text", u"Das Menü hat noch keine Seite."_s},
             {u"frmQDInfo"_s, "windowTitle", u"QD5 Tastwerk Info"_s},
             {u"lblInfo_0"_s, "text", u"QD5 Tastwerk V 0.25"_s},
             {u"txtDank"_s, "plainText", u"Zum Erstellen einer eigenen Menü-Folge für \nQuonda5 auf dem PC.\n"_s},
@@ -99,8 +104,9 @@ private slots:
                  (QStringList{u"&Rückgängig"_s, u"&Wiederherstellen"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
-        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s}));
+        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s, u"Menü-Ü&bersicht"_s}));
         QCOMPARE(desk.child<QAction>(u"mnuEPruefen"_s)->shortcut(), QKeySequence(Qt::Key_F7));
+        QCOMPARE(desk.child<QAction>(u"mnuEUebersicht"_s)->shortcut(), QKeySequence(Qt::Key_F8));
     }
 
     // No box is answered: questions get No, file dialogs are cancelled.

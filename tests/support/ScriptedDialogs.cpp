@@ -27,6 +27,11 @@ std::optional<QString> ScriptedDialogs::saveFileName(const FileRequest &request)
     return file(Kind::SaveFile, request);
 }
 
+std::optional<QString> ScriptedDialogs::folderName(const QString &title)
+{
+    return file(Kind::Folder, {.title = title, .filter = {}, .filterIndex = 0, .proposedPath = {}});
+}
+
 std::optional<QString> ScriptedDialogs::file(Kind kind, const FileRequest &request)
 {
     shown.append({kind,

@@ -11,7 +11,7 @@
 class ScriptedDialogs : public UserDialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile };
+    enum class Kind { Message, OpenFile, SaveFile, Folder };
 
     struct Shown
     {
@@ -29,8 +29,9 @@ public:
     Answer message(const QString &text, Icon icon, Buttons buttons, const QString &title = {}) override;
     std::optional<QString> openFileName(const FileRequest &request) override;
     std::optional<QString> saveFileName(const FileRequest &request) override;
+    std::optional<QString> folderName(const QString &title) override;
 
-    // Scripting.
+    // Scripting. A folder is chosen like a file.
     void answer(Answer answer) { m_answers.enqueue(answer); }
     void chooseFile(const QString &path) { m_files.enqueue(path); }
     void cancelFileDialog() { m_files.enqueue(std::nullopt); }

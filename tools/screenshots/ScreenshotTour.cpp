@@ -11,11 +11,16 @@
 #include "library/FolderList.h"
 #include "library/LibraryController.h"
 #include "MainWindow.h"
+#include "overview/OverviewController.h"
+#include "overview/OverviewWindow.h"
+#include "overview/PageExport.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,7 +71,7 @@ ScreenshotTour::~ScreenshotTour()
 bool ScreenshotTour::run()
 {
     return prepareWorkingFolder() && chooseAndLoadButtons() && composeMenu() && showFirstBatch() && previewMenu()
-           && checkMenu() && showHelpWindows() && showEditMenu();
+           && showOverview() && checkMenu() && showHelpWindows() && showEditMenu();
 }
 
 bool ScreenshotTour::fail(const QString &reason)
@@ -205,6 +210,26 @@ bool ScreenshotTour::previewMenu()
     if (!grab(preview, u"preview-page2.png"_s))
         return false;
     return noBoxShown(u"preview"_s);
+}
+
+bool ScreenshotTour::showOverview()
+{
+    child<QAction>(u"mnuEUebersicht"_s)->trigger();
+    OverviewWindow *overview = child<OverviewController>(u"overviewController"_s)->overviewWindow();
+    if (!overview)
+        return fail(u"the overview did not open"_s);
+    overview->resize(420, 410);
+    if (!grab(overview, u"overview.png"_s))
+        return false;
+    // The sheet "Als PDF speichern…" writes; scripts/screenshots.sh makes
+    // a picture of its first page.
+    QFile pdf(m_workingFolder.filePath(u"overview.pdf"_s));
+    if (!pdf.open(QIODevice::WriteOnly)
+        || !PageExport::writePdf(overview->pages(), &pdf,
+                                 PageExport::heading(m_window->state().menuFile, QDate::currentDate())))
+        return fail(u"could not write "_s + pdf.fileName());
+    overview->close();
+    return noBoxShown(u"overview"_s);
 }
 
 bool ScreenshotTour::checkMenu()

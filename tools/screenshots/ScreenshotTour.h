@@ -31,6 +31,7 @@ private:
     bool composeMenu();
     bool showFirstBatch();
     bool previewMenu();
+    bool showOverview();
     bool checkMenu();
     bool showHelpWindows();
     bool showEditMenu();

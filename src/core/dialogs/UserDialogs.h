@@ -34,6 +34,9 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFileName(const FileRequest &request) = 0;
     virtual std::optional<QString> saveFileName(const FileRequest &request) = 0;
+    // A folder to write into; nothing when the user cancelled. A seam that
+    // shows no folders (a tool that answers nothing) cancels.
+    virtual std::optional<QString> folderName(const QString & /*title*/) { return std::nullopt; }
 
     static QString applicationTitle()
     {

@@ -19,13 +19,15 @@ SaveProcedure::Outcome FileCommands::saveMenuFile(bool changesToKeep)
     // After a Yes to the question about changes, a list emptied since it
     // was opened is saved too; "&Speichern" alone keeps its own condition.
     const bool runs = !list.isEmpty() || m_state.recordListModified || changesToKeep;
-    const SaveProcedure::Outcome outcome = SaveProcedure(m_dialogs).run({
+    SaveProcedure procedure(m_dialogs);
+    const SaveProcedure::Outcome outcome = procedure.run({
         .entries = list.entries(),
         .runs = runs,
         .filter = FileTexts::menuFilter(),
         .proposedPath = {},
     });
     if (outcome == SaveProcedure::Outcome::Saved) {
+        m_state.menuFile = procedure.savedPath();
         m_state.recordListModified = false;
         m_menuChanges->markSaved();
     }
@@ -58,8 +60,10 @@ void FileCommands::takeOpened(OpenProcedure::Result result)
 {
     if (result.rememberedDirectory)
         m_state.rememberedDirectory = *result.rememberedDirectory;
-    if (result.entries)
+    if (result.entries) {
         m_menuChanges->replaceWithFile(std::move(*result.entries));
+        m_state.menuFile = result.path;
+    }
 }
 
 bool FileCommands::offerToSaveChangedMenu()

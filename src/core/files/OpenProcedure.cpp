@@ -22,7 +22,7 @@ OpenProcedure::Result OpenProcedure::run(const QString &rememberedDirectory)
     });
     if (chosen)
         return open(*chosen);
-    return {.entries = std::nullopt, .rememberedDirectory = CurrentDirectory::path()};
+    return {.entries = std::nullopt, .path = {}, .rememberedDirectory = CurrentDirectory::path()};
 }
 
 OpenProcedure::Result OpenProcedure::open(const QString &path)
@@ -37,6 +37,7 @@ OpenProcedure::Result OpenProcedure::open(const QString &path)
         return result;
     }
     result.entries = std::move(read.entries);
+    result.path = absolute;
     result.rememberedDirectory = CurrentDirectory::path();
     return result;
 }

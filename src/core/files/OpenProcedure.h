@@ -14,6 +14,7 @@ public:
     struct Result
     {
         std::optional<QStringList> entries;         // a file was chosen and read completely
+        QString path;                               // that file
         std::optional<QString> rememberedDirectory; // the next open dialog starts here; nothing: keep the old
     };
 

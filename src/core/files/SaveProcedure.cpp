@@ -52,5 +52,6 @@ SaveProcedure::Outcome SaveProcedure::run(const Request &request)
                           FileTexts::saveTitle());
         return Outcome::Failed;
     }
+    m_savedPath = path;
     return Outcome::Saved;
 }

@@ -30,6 +30,8 @@ public:
     explicit SaveProcedure(UserDialogs &dialogs);
 
     Outcome run(const Request &request);
+    // The file written by a run that saved.
+    const QString &savedPath() const { return m_savedPath; }
 
     // Whether the list is as safe as before the procedure: it saved, or it
     // had nothing to save. Anything else leaves changes only in memory.
@@ -37,4 +39,5 @@ public:
 
 private:
     UserDialogs &m_dialogs;
+    QString m_savedPath;
 };

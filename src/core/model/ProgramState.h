@@ -17,6 +17,7 @@ struct ProgramState
     bool vocabularyModified = false;
 
     QString buttonFolder; // ends in the platform's separator; empty = none chosen
+    QString menuFile;     // the menu file last opened or saved; empty = none yet
     QString startDirectory;
     QString rememberedDirectory;
 };

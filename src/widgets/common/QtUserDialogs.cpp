@@ -56,6 +56,16 @@ std::optional<QString> QtUserDialogs::saveFileName(const FileRequest &request)
     return runFileDialog(request, true);
 }
 
+std::optional<QString> QtUserDialogs::folderName(const QString &title)
+{
+    QFileDialog dialog(m_parent, title, QDir::currentPath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 QStringList QtUserDialogs::nameFilters(const QString &barSeparatedFilter)
 {
     const QStringList parts = barSeparatedFilter.split(u'|');

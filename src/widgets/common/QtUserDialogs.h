@@ -18,6 +18,7 @@ public:
     Answer message(const QString &text, Icon icon, Buttons buttons, const QString &title = {}) override;
     std::optional<QString> openFileName(const FileRequest &request) override;
     std::optional<QString> saveFileName(const FileRequest &request) override;
+    std::optional<QString> folderName(const QString &title) override;
 
     // "Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*" as Qt's name filters.
     static QStringList nameFilters(const QString &barSeparatedFilter);

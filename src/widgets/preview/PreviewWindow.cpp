@@ -7,6 +7,7 @@
 #include "common/Twips.h"
 #include "common/WindowPlacement.h"
 #include "model/ProgramState.h"
+#include "preview/PagePainter.h"
 #include "preview/PreviewRenderer.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -50,41 +52,58 @@ void PreviewWindow::createControls()
 {
     setFixedSize(ClientArea.size());
 
-    m_titleLabel = new QLabel(u"Haupmenü 1 von 6"_s, this);
+    m_page.title = u"Haupmenü 1 von 6"_s;
+    m_titleLabel = new QLabel(m_page.title, this);
     m_titleLabel->setObjectName(u"lblMenu"_s);
-    m_titleLabel->setGeometry(Twips::rect(0, 0, 2475, 375));
+    m_titleLabel->setGeometry(PagePainter::titleRect());
     m_titleLabel->setAlignment(Qt::AlignCenter);
     m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setFont(Fonts::msSansSerif());
+    m_titleLabel->installEventFilter(this);
 
     m_placeFrame = new QFrame(this);
     m_placeFrame->setObjectName(u"PicMenu"_s);
-    m_placeFrame->setGeometry(Twips::rect(0, 360, 2475, 3705));
+    m_placeFrame->setGeometry(PagePainter::frameRect());
     m_placeFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_placeFrame->installEventFilter(this);
 
-    // The places are measured from inside the frame's border.
-    const QPoint origin = m_placeFrame->contentsRect().topLeft();
+    // The places lie inside the frame, measured from the window.
+    const QPoint frameOrigin = PagePainter::frameRect().topLeft();
     for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
-        const int left = (place % 2) * 1200;
-        const int top = (place / 2) * 1200;
-
         auto *image = new ClickableImage(m_placeFrame);
         image->setObjectName(u"imgMen_%1"_s.arg(place));
-        image->setGeometry(Twips::rect(left, top, 1200, 750).translated(origin));
+        image->setGeometry(PagePainter::pictureRect(place).translated(-frameOrigin));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->hide();
+        image->installEventFilter(this);
         connect(image, &ClickableImage::clicked, this, [this, place] { placeClicked(place); });
         m_placeImages.at(place) = image;
 
         auto *caption = new QLabel(m_placeFrame);
         caption->setObjectName(u"lblMen_%1"_s.arg(place));
-        caption->setGeometry(Twips::rect(left, top + 750, 1200, 450).translated(origin));
+        caption->setGeometry(PagePainter::captionRect(place).translated(-frameOrigin));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(true);
         caption->setTextFormat(Qt::PlainText);
         caption->setFont(Fonts::sansLight());
+        caption->installEventFilter(this);
         m_placeCaptions.at(place) = caption;
     }
+}
+
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window paints the whole page through the page painter that the
+    // overview and the exports share; its controls paint nothing of their own.
+    if (event->type() == QEvent::Paint)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void PreviewWindow::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    PagePainter::paint(painter, m_page, palette());
 }
 
 void PreviewWindow::placeOnScreen()
@@ -98,12 +117,9 @@ void PreviewWindow::placeOnScreen()
 
 void PreviewWindow::placeClicked(int place)
 {
-    if (QLocale().toUpper(m_placeCommands.at(place)) != u"PAGE")
+    if (QLocale().toUpper(m_page.places.at(place).command) != u"PAGE")
         return;
-    for (int other = 0; other < RenderedPage::PlaceCount; ++other) {
-        m_placeImages.at(other)->hide();
-        m_placeCaptions.at(other)->clear();
-    }
+    m_page.emptyPlaces();
     ++m_previewPage;
     drawPage();
 }
@@ -121,21 +137,24 @@ void PreviewWindow::drawPage()
 void PreviewWindow::apply(const RenderedPage &page)
 {
     m_previewPage = page.previewPage;
-    if (page.title)
-        m_titleLabel->setText(*page.title);
-    for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
-        const RenderedPage::Place &drawn = page.places.at(place);
-        if (!drawn.drawn)
-            continue;
-        ClickableImage *image = m_placeImages.at(place);
-        // A folder that vanished meanwhile gives template pictures, not a failure.
-        image->setPixmap(drawn.pictureFile
-                             ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*drawn.pictureFile))
-                             : ButtonPicture::templatePicture());
-        image->setToolTip(drawn.command);
-        m_placeCommands.at(place) = drawn.command;
-        image->show();
-        if (drawn.caption)
-            m_placeCaptions.at(place)->setText(*drawn.caption);
+    // A folder that vanished meanwhile gives template pictures, not a failure.
+    m_page.apply(page, [this](const std::optional<QString> &file) {
+        return file ? ButtonPicture::load(QDir(m_state.buttonFolder).filePath(*file))
+                    : ButtonPicture::templatePicture();
+    });
+    showPage();
+}
+
+void PreviewWindow::showPage()
+{
+    m_titleLabel->setText(m_page.title);
+    for (int index = 0; index < RenderedPage::PlaceCount; ++index) {
+        const ShownPage::Place &place = m_page.places.at(index);
+        ClickableImage *image = m_placeImages.at(index);
+        image->setPixmap(place.picture);
+        image->setToolTip(place.command);
+        image->setVisible(place.shown);
+        m_placeCaptions.at(index)->setText(place.caption);
     }
+    update();
 }

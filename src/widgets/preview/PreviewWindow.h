@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/ShownPage.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -26,21 +28,27 @@ public:
     // The page number the next page turn goes on from; 0 = first page.
     int previewPage() const { return m_previewPage; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void createControls();
     void placeOnScreen();
     void placeClicked(int place);
     void drawPage();
     void apply(const RenderedPage &page);
+    void showPage();
 
     const ProgramState &m_state;
     PageOpenerIndex &m_openers;
     int m_previewPage = 0;
+    // What the window paints; its controls carry the same for clicks,
+    // tooltips and the tools that find them by name.
+    ShownPage m_page;
 
     QLabel *m_titleLabel = nullptr;
     QFrame *m_placeFrame = nullptr;
     std::array<ClickableImage *, 6> m_placeImages{};
     std::array<QLabel *, 6> m_placeCaptions{};
-    // What each place does when clicked; its tooltip shows the same.
-    std::array<QString, 6> m_placeCommands;
 };

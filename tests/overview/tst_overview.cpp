@@ -1,0 +1,280 @@
+#include "Desk.h"
+#include "editor/EntryListBox.h"
+#include "overview/OverviewController.h"
+#include "overview/OverviewWindow.h"
+#include "overview/PageGrid.h"
+#include "overview/PageGridView.h"
+#include "preview/PagePainter.h"
+#include "TestData.h"
+
+#include <QLabel>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+QString item(const QString &command)
+{
+    return u"MENUITEM|TASK_"_s + command + u'|';
+}
+
+QString header(int number)
+{
+    return u"MENUPAGE|TASK_PAGE%1|Seite %1|"_s.arg(number);
+}
+
+// Pages 1 … n, each with one command and a turn to the next page.
+QStringList pages(int count)
+{
+    QStringList records{u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s};
+    for (int page = 1; page <= count; ++page)
+        records << header(page) << item(u"SHOW_MAP"_s) << item(u"PAGE%1"_s.arg(page % count + 1));
+    return records;
+}
+
+OverviewWindow *openOverview(Desk &desk, const QStringList &records)
+{
+    const QString buttons = TestData::sourcePath(u"data/buttons/"_s);
+    desk.state.buttonFolder = buttons;
+    desk.state.buttonFiles.setEntries(QDir(buttons).entryList({u"*.gif"_s}, QDir::Files, QDir::Name));
+    desk.state.recordList.setEntries(records);
+    desk.trigger(u"mnuEUebersicht"_s);
+    auto *controller = desk.window.findChild<OverviewController *>(u"overviewController"_s);
+    return controller ? controller->overviewWindow() : nullptr;
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {path});
+    if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0)
+        return -1;
+    for (const QString &line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(u"Pages:"))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestOverview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesFillRowsAsTheWidthAllows_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<qreal>("zoom");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QList<QRect>>("pages"); // pages 0, 1, 2, 3 and 6
+        QTest::addColumn<int>("height");
+        // A page is 166 x 270, its number label 20 high; 16 between cells and around them.
+        QTest::newRow("600 wide: three to a row") << 600 << 1.0 << 3
+                                                  << QList<QRect>{{16, 36, 166, 270},
+                                                                  {198, 36, 166, 270},
+                                                                  {380, 36, 166, 270},
+                                                                  {16, 342, 166, 270},
+                                                                  {16, 648, 166, 270}}
+                                                  << 16 + 3 * 306;
+        QTest::newRow("400 wide: two to a row") << 400 << 1.0 << 2
+                                                << QList<QRect>{{16, 36, 166, 270},
+                                                                {198, 36, 166, 270},
+                                                                {16, 342, 166, 270},
+                                                                {198, 342, 166, 270},
+                                                                {16, 954, 166, 270}}
+                                                << 16 + 4 * 306;
+        QTest::newRow("narrower than a page: one to a row") << 100 << 1.0 << 1
+                                                            << QList<QRect>{{16, 36, 166, 270},
+                                                                            {16, 342, 166, 270},
+                                                                            {16, 648, 166, 270},
+                                                                            {16, 954, 166, 270},
+                                                                            {16, 1872, 166, 270}}
+                                                            << 16 + 7 * 306;
+        QTest::newRow("400 wide at half size: three to a row") << 400 << 0.5 << 3
+                                                               << QList<QRect>{{16, 36, 83, 135},
+                                                                               {115, 36, 83, 135},
+                                                                               {214, 36, 83, 135},
+                                                                               {16, 207, 83, 135},
+                                                                               {16, 378, 83, 135}}
+                                                               << 16 + 3 * 171;
+    }
+
+    void pagesFillRowsAsTheWidthAllows()
+    {
+        QFETCH(int, width);
+        QFETCH(qreal, zoom);
+        QFETCH(int, columns);
+        QFETCH(QList<QRect>, pages);
+        QFETCH(int, height);
+        const PageGrid grid(7, width, zoom, 20);
+        QCOMPARE(grid.columns(), columns);
+        const QList<QRect> laidOut{grid.pageRect(0), grid.pageRect(1), grid.pageRect(2), grid.pageRect(3),
+                                   grid.pageRect(6)};
+        QCOMPARE(laidOut, pages);
+        QCOMPARE(grid.contentHeight(), height);
+        QCOMPARE(grid.pageAt(pages.at(3).center()), 3);
+        QCOMPARE(grid.pageAt(pages.at(0).topLeft() - QPoint(0, 5)), -1); // on the label
+    }
+
+    void f8OpensTheOverviewWhichFollowsTheList()
+    {
+        Desk desk;
+        QCOMPARE(desk.child<QAction>(u"mnuEUebersicht"_s)->shortcut(), QKeySequence(Qt::Key_F8));
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        QVERIFY(overview && overview->isVisible());
+        QCOMPARE(overview->pages().count(), 2);
+
+        // Many changes in one pass are taken up once, when the loop comes round.
+        desk.state.recordList.append(header(3));
+        desk.state.recordList.append(item(u"SHOW_MAP"_s));
+        QCoreApplication::processEvents();
+        QCOMPARE(overview->pages().count(), 3);
+        QVERIFY(!overview->pages().page(2).reachable);
+
+        desk.state.recordList.clear();
+        QCoreApplication::processEvents();
+        QVERIFY(overview->findChild<QLabel *>(u"lblKeineSeite"_s)->isVisible());
+        QVERIFY(!overview->view()->isVisible());
+
+        // Shown again, the open window comes to the front; closing the program closes it.
+        desk.trigger(u"mnuEUebersicht"_s);
+        QCOMPARE(desk.window.findChild<OverviewController *>(u"overviewController"_s)->overviewWindow(), overview);
+        desk.window.close();
+        QVERIFY(!desk.window.findChild<OverviewController *>(u"overviewController"_s)->overviewWindow());
+    }
+
+    void aListWithoutPageShowsOneLine()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, {u"x"_s, item(u"SHOW_MAP"_s)});
+        QVERIFY(overview);
+        const QLabel *line = overview->findChild<QLabel *>(u"lblKeineSeite"_s);
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), u"Das Menü hat noch keine Seite."_s);
+        QVERIFY(!overview->view()->isVisible());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdBilder"_s)->isEnabled());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdPdf"_s)->isEnabled());
+    }
+
+    void aClickOnAPlaceSelectsItsRecord_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("place"); // -1: the title line
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a command") << 0 << 1 << 3 << u"MENUITEM|TASK_SHOW_MAP|"_s;
+        QTest::newRow("a page turn") << 1 << 2 << 11 << u"MENUITEM|TASK_PAGE1|"_s;
+        QTest::newRow("the title line") << 1 << -1 << 8 << u"MENUPAGE|TASK_PAGE2|Optionen 2|"_s;
+        QTest::newRow("an empty place") << 1 << 4 << -1 << QString();
+    }
+
+    void aClickOnAPlaceSelectsItsRecord()
+    {
+        QFETCH(int, page);
+        QFETCH(int, place);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        QVERIFY(QTest::qWaitForWindowExposed(overview));
+        const QRect target = place < 0 ? PagePainter::titleRect() : PagePainter::pictureRect(place);
+        const QPoint point = overview->view()->grid().pageRect(page).topLeft() + target.center();
+        QTest::mouseClick(overview->view()->viewport(), Qt::LeftButton, {}, point);
+        const auto *records = desk.child<EntryListBox>(u"cboQDMenu_0"_s);
+        QCOMPARE(records->currentRow(), row);
+        QCOMPARE(records->text(), text);
+    }
+
+    void ctrlPlusAndCtrlMinusZoom()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        overview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(overview));
+        QCOMPARE(overview->view()->zoom(), 1.0);
+        QTest::keyClick(overview, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(overview->view()->zoom(), 1.5);
+        QCOMPARE(overview->view()->grid().pageRect(0).size(), QSize(249, 405));
+        QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(overview->view()->zoom(), 0.75);
+    }
+
+    void eachPageBecomesAPictureTwiceTheDeviceSize()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        const QString folder = desk.folder.filePath(u"bilder"_s);
+        QVERIFY(QDir().mkpath(folder));
+        desk.dialogs.chooseFile(folder);
+        QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdBilder"_s), Qt::LeftButton);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{u"Seite-01.png"_s, u"Seite-02.png"_s}));
+        QCOMPARE(QImage(folder + u"/Seite-01.png"_s).size(), QSize(332, 540));
+        QCOMPARE(QImage(folder + u"/Seite-02.png"_s).size(), QSize(332, 540));
+
+        // Asked first, "No" keeps what is there.
+        desk.folder.write(u"bilder/Seite-02.png"_s, "alt");
+        desk.dialogs.chooseFile(folder);
+        desk.dialogs.answer(Answer::No);
+        QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdBilder"_s), Qt::LeftButton);
+        QCOMPARE(desk.folder.read(u"bilder/Seite-02.png"_s), QByteArray("alt"));
+        QCOMPARE(desk.dialogs.messages(), (QStringList{u"Im Ordner liegen schon Seitenbilder. Überschreiben?"_s}));
+        QCOMPARE(desk.dialogs.shown.constLast().buttons, UserDialogs::Buttons::YesNo);
+        QCOMPARE(desk.dialogs.unexpected, 0);
+    }
+
+    void aFolderThatCannotTakeThePicturesIsReported()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        desk.dialogs.chooseFile(desk.folder.filePath(u"fehlt/auch"_s));
+        QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdBilder"_s), Qt::LeftButton);
+        QCOMPARE(desk.dialogs.messages(), (QStringList{u"Das Bild „Seite-01.png“ konnte nicht gespeichert werden."_s}));
+        QVERIFY(!QFileInfo::exists(desk.folder.filePath(u"fehlt"_s)));
+    }
+
+    void thePdfHoldsTwelvePagesASheet_data()
+    {
+        QTest::addColumn<int>("menuPages");
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("two pages") << 2 << 1;
+        QTest::newRow("twelve pages") << 12 << 1;
+        QTest::newRow("thirteen pages") << 13 << 2;
+    }
+
+    void thePdfHoldsTwelvePagesASheet()
+    {
+        QFETCH(int, menuPages);
+        QFETCH(int, sheets);
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, pages(menuPages));
+        desk.dialogs.chooseFile(desk.folder.filePath(u"menu"_s)); // the suffix is added
+        QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdPdf"_s), Qt::LeftButton);
+        const QString pdf = desk.folder.filePath(u"menu.pdf"_s);
+        QVERIFY(desk.folder.read(u"menu.pdf"_s).startsWith("%PDF-"));
+        const int read = pdfPages(pdf);
+        QVERIFY2(read >= 0, "pdfinfo (Debian's poppler-utils, scripts/setup.sh) must be there to read the PDF back");
+        QCOMPARE(read, sheets);
+        QCOMPARE(desk.dialogs.shown.size(), 1);
+    }
+
+    void thePdfAsksBeforeOverwriting()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        const QString pdf = desk.folder.write(u"menu.pdf"_s, "alt");
+        desk.dialogs.chooseFile(pdf);
+        desk.dialogs.answer(Answer::No);
+        QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdPdf"_s), Qt::LeftButton);
+        QCOMPARE(desk.folder.read(u"menu.pdf"_s), QByteArray("alt"));
+        QCOMPARE(desk.dialogs.messages(), (QStringList{u"Datei existiert bereits. Überschreiben?"_s}));
+        QCOMPARE(desk.dialogs.shown.constLast().title, u"Als PDF speichern"_s);
+    }
+};
+
+QTEST_MAIN(TestOverview)
+#include "tst_overview.moc"
