@@ -244,6 +244,8 @@ void MainWindow::startUp()
     // The batch counters start at "none shown yet" in the library controller.
     setWindowTitle(ProgramInfo::titleWithVersion());
     m_files.loadVocabulary();
+    // Undone back to this, the vocabulary needs no saving at the end.
+    m_vocabularyHistory->markSaved();
 }
 
 void MainWindow::EintragVerschieben(int step)

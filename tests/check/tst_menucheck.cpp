@@ -56,6 +56,8 @@ class TestMenuCheck : public QObject
 private slots:
     void findsEachMistake_data();
     void findsEachMistake();
+    void findsATurnThatLandsElsewhere_data();
+    void findsATurnThatLandsElsewhere();
     void passesTheWorkedExample();
     void passesAMenuOfEveryShippedButton();
 };
@@ -73,6 +75,8 @@ void TestMenuCheck::findsEachMistake_data()
 
     QTest::newRow("empty menu") << QStringList() << noFolder << qsizetype(0) << Severity::Error
                                 << u"Das Menü ist leer."_s;
+    QTest::newRow("block line alone") << QStringList{Block} << noFolder << qsizetype(0) << Severity::Error
+                                      << u"Das Menü hat keine Seite."_s;
     QTest::newRow("first line not the block line")
         << QStringList{u"MENUBLOCK|BLOCK_MAIN|"_s, start, Navigate, ToPage1} << noFolder << qsizetype(1)
         << Severity::Error << u"Die erste Zeile ist nicht die Blockzeile „MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|“."_s;
@@ -175,6 +179,40 @@ void TestMenuCheck::findsEachMistake()
     const QList<CheckFinding> findings = MenuCheck::run(records, buttonFiles, TestData::vocabulary());
     const QList<CheckFinding> expected{{.line = line, .severity = severity, .text = text}};
     QCOMPARE(describe(findings), describe(expected));
+}
+
+// A two-digit page turn is 21 characters long, as long as a page header:
+// the device looking for a page from the top may take it for page 10's.
+void TestMenuCheck::findsATurnThatLandsElsewhere_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<qsizetype>("line");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("turn read as another page's start")
+        << QStringList{Block,   header(1, u"Start"_s), Navigate, u"MENUITEM|TASK_PAGE10|"_s,
+                       ToPage2, header(2, u"Ziel"_s),  Navigate, ToPage1}
+        << qsizetype(5)
+        << u"Das Umblättern zu Seite 2 landet woanders: das Gerät liest Zeile 4 als Anfang von Seite 10."_s;
+    QStringList skipping = builderMenu({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    skipping[3] = u"MENUITEM|TASK_PAGE10|"_s;
+    QTest::newRow("turn read as its own page's start")
+        << skipping << qsizetype(4)
+        << u"Das Umblättern zu Seite 10 landet woanders: das Gerät liest diese Zeile selbst als Anfang von Seite 10."_s;
+}
+
+void TestMenuCheck::findsATurnThatLandsElsewhere()
+{
+    QFETCH(QStringList, records);
+    QFETCH(qsizetype, line);
+    QFETCH(QString, text);
+
+    QStringList found;
+    for (const CheckFinding &finding : MenuCheck::run(records, {}, TestData::vocabulary())) {
+        if (finding.line == line)
+            found << finding.text;
+    }
+    QCOMPARE(found, QStringList{text});
 }
 
 void TestMenuCheck::passesTheWorkedExample()

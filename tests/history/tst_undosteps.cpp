@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QListView>
+#include <QMenuBar>
 #include <QMimeData>
 
 #include <memory>
@@ -247,6 +248,33 @@ private slots:
         QCOMPARE(desk.vocabulary_(), made);
         // The record list's history took no part.
         QVERIFY(!desk.recordHistory()->stack().canUndo());
+    }
+
+    void vocabularyUndoneToItsStartIsUnchanged()
+    {
+        StepDesk desk;
+        QApplication::setActiveWindow(&desk.window);
+        desk.vocabulary->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
+        QTest::keyClicks(desk.vocabulary->lineEdit(), u"x"_s);
+        QTest::keyClick(desk.vocabulary->lineEdit(), Qt::Key_Return);
+        QVERIFY(desk.state.vocabularyModified);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
+        QVERIFY(!desk.state.vocabularyModified);
+    }
+
+    // Alt+E puts the focus into the menu bar on its way to the menu.
+    void theMenuBarKeepsTheVocabularysStep()
+    {
+        StepDesk desk;
+        desk.click(Builder::BlockLine);
+        QApplication::setActiveWindow(&desk.window);
+        desk.vocabulary->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
+        QTest::keyClicks(desk.vocabulary->lineEdit(), u"x"_s);
+        QTest::keyClick(desk.vocabulary->lineEdit(), Qt::Key_Return);
+        desk.window.menuBar()->setFocus();
+        QCOMPARE(desk.undoAction()->text(), u"&Rückgängig: Eintrag hinzufügen"_s);
     }
 };
 

@@ -11,6 +11,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -174,6 +176,8 @@ private:
         for (const qsizetype index : layout.beforeFirstPage) {
             add(index, Severity::Warning, u"Der Eintrag steht vor der ersten Seite; das Gerät zeigt ihn nicht."_s);
         }
+        if (layout.pages.isEmpty())
+            add(-1, Severity::Error, u"Das Menü hat keine Seite."_s);
         for (const MenuPage &page : layout.pages)
             checkPage(page);
         checkTurns();
@@ -214,10 +218,68 @@ private:
             if (!m_headerLines.contains(reading.page))
                 add(index, Severity::Error,
                     u"Das Umblättern führt zu Seite %1, die es nicht gibt."_s.arg(reading.page));
+            else if (const Landing wrong = wrongLanding(reading.page); wrong.start >= 0)
+                add(index, Severity::Error,
+                    u"Das Umblättern zu Seite %1 landet woanders: das Gerät liest %2 als Anfang von Seite %3."_s
+                        .arg(reading.page)
+                        .arg(wrong.start == index ? u"diese Zeile selbst"_s : u"Zeile %1"_s.arg(wrong.start + 1))
+                        .arg(wrong.page));
         }
         for (auto header = m_headerLines.cbegin(); header != m_headerLines.cend(); ++header) {
             if (!reached.contains(header.key()))
                 add(header.value(), Severity::Warning, u"Keine Umblätter-Taste führt zu Seite %1."_s.arg(header.key()));
+        }
+    }
+
+    // The device looks for page n from the top: the first record that may
+    // open a page of n or more begins the run of openers it reads, and the
+    // places follow that run. A two-digit page turn is such a record
+    // itself, so standing above its page without that page's header right
+    // behind it, it sends the device to a page of its own. Returns the
+    // record the device takes for the start of page n, and the page it
+    // reads there, when the run misses page n's header; else start -1.
+    struct Landing
+    {
+        qsizetype start = -1;
+        int page = 0;
+    };
+
+    Landing wrongLanding(int page)
+    {
+        if (m_landings.empty())
+            findLandings();
+        return m_landings.at(static_cast<std::size_t>(page));
+    }
+
+    void findLandings()
+    {
+        std::array<qsizetype, 100> firstAtLeast{};
+        firstAtLeast.fill(-1);
+        for (qsizetype index = 1; index < m_records.size(); ++index) {
+            const int number = RecordFields::pageNumber(m_records.at(index));
+            if (!RecordFields::mayOpenPage(m_records.at(index), number))
+                continue;
+            // Filled from the top, so whatever is filled stays so below.
+            for (int page = number; page >= 1 && firstAtLeast.at(std::size_t(page)) < 0; --page)
+                firstAtLeast.at(std::size_t(page)) = index;
+        }
+        m_landings.assign(firstAtLeast.size(), {});
+        for (auto header = m_headerLines.cbegin(); header != m_headerLines.cend(); ++header) {
+            const int page = header.key();
+            if (page < 1 || page >= int(firstAtLeast.size()))
+                continue;
+            const qsizetype start = firstAtLeast.at(std::size_t(page));
+            qsizetype index = start;
+            int reading = page;
+            while (index < m_records.size()) {
+                const int number = RecordFields::pageNumber(m_records.at(index));
+                if (!RecordFields::mayOpenPage(m_records.at(index), number) || number < reading)
+                    break;
+                reading = number;
+                ++index;
+            }
+            if (start >= 0 && (header.value() < start || header.value() >= index))
+                m_landings.at(std::size_t(page)) = {.start = start, .page = reading};
         }
     }
 
@@ -247,6 +309,7 @@ private:
     CommandSupplies m_supplies;
     QList<Reading> m_readings;
     QMap<int, qsizetype> m_headerLines; // page → index of its first header
+    std::vector<Landing> m_landings;    // by page: see wrongLanding()
     QByteArray m_encoded;
     QList<CheckFinding> m_findings;
 };

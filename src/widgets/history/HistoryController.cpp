@@ -81,8 +81,10 @@ bool HistoryController::eventFilter(QObject *watched, QEvent *event)
 
 void HistoryController::followFocus(QWidget *now)
 {
-    // Focus that leaves the window, for a menu or a box, changes nothing.
-    if (!now || now->window() != m_parts.controls->window())
+    // Focus that leaves the controls, for the menu bar (Alt+E), a menu or
+    // a box, changes nothing: the menu must name the step of the list the
+    // user was typing in.
+    if (!now || !m_parts.controls->isAncestorOf(now))
         return;
     const bool vocabulary = now == m_parts.vocabularyBox || m_parts.vocabularyBox->isAncestorOf(now);
     if (vocabulary == m_vocabularyActive)
