@@ -1,11 +1,10 @@
-// "--check": the menu checker on the command line, first as the function
-// the program calls, then as the built program itself with no display.
+// "--check": the menu checker on the command line, as the function the
+// program calls; tst_programrun runs it in the built program.
 
 #include "check/CheckCommand.h"
 #include "TestData.h"
 #include "TestFolder.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,105 +64,73 @@ class TestCheckCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void printsOneLinePerFinding();
-    void exitCode_data();
-    void exitCode();
-    void usesTheGivenVocabulary();
-    void programRunsWithoutDisplay_data();
-    void programRunsWithoutDisplay();
+    void printsOneLinePerFinding()
+    {
+        TestFolder folder;
+        const QString path = folder.write(u"bad.mnu"_s, BadMenu);
+        const Run run = runCheck(path, TestData::sourcePath(u"data/buttons"_s), {});
+        QCOMPARE(run.out, expectedFindings(path));
+        QCOMPARE(run.err, QString());
+    }
+
+    // A finding about the whole file names no line.
+    void emptyMenuNamesNoLine()
+    {
+        TestFolder folder;
+        const QString path = folder.write(u"leer.mnu"_s, {});
+        QCOMPARE(runCheck(path, {}, {}).out, path + u": Fehler: Das Menü ist leer.\n"_s);
+    }
+
+    void exitCode_data()
+    {
+        QTest::addColumn<QByteArray>("menu");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+
+        const QString buttons = TestData::sourcePath(u"data/buttons"_s);
+        const QByteArray good = menuFile(TestData::WorkedExample);
+        QTest::newRow("no errors") << good << buttons << 0 << QString();
+        // Warnings alone are no reason to fail.
+        QTest::newRow("only warnings") << menuFile(
+            {TestData::WorkedExample.mid(0, 2) + QStringList{u"MENUITEM|TASK_MY_OWN|"_s, u"MENUITEM|TASK_PAGE1|"_s}})
+                                       << QString() << 0 << QString();
+        QTest::newRow("errors") << BadMenu << buttons << 1 << QString();
+        QTest::newRow("not a text file")
+            << QByteArray("MENU\0BLOCK\r\n", 12) << buttons << 2
+            << u"%1: Fehler: Fehler beim Öffnen der Datei. Die Datei enthält Nullbytes und ist "
+               u"keine Textdatei.\n"_s;
+        QTest::newRow("no such button folder")
+            << good << u"/no/such/folder"_s << 2 << u"/no/such/folder: Fehler: Den Button-Ordner gibt es nicht.\n"_s;
+    }
+
+    void exitCode()
+    {
+        QFETCH(QByteArray, menu);
+        QFETCH(QString, buttons);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+
+        TestFolder folder;
+        const QString path = folder.write(u"menu.mnu"_s, menu);
+        const Run run = runCheck(path, buttons, {});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, err.arg(path));
+    }
+
+    void usesTheGivenVocabulary()
+    {
+        TestFolder folder;
+        const QString path = folder.write(u"menu.mnu"_s, menuFile(TestData::WorkedExample));
+        const QString vocabulary =
+            folder.write(u"words.dat"_s, menuFile({TestData::vocabularyLine(u"navigate_to"_s, u"Los"_s)}));
+        const Run run = runCheck(path, {}, vocabulary);
+        QCOMPARE(run.exitCode, 0);
+        // Every command but navigate_to lacks its caption now.
+        QCOMPARE(run.out.count(u"Vokabular keine Beschriftung"_s), 8);
+        QVERIFY(!run.out.contains(u"NAVIGATE_TO"_s));
+    }
 };
-
-void TestCheckCommand::printsOneLinePerFinding()
-{
-    TestFolder folder;
-    const QString path = folder.write(u"bad.mnu"_s, BadMenu);
-    const Run run = runCheck(path, TestData::sourcePath(u"data/buttons"_s), {});
-    QCOMPARE(run.out, expectedFindings(path));
-    QCOMPARE(run.err, QString());
-}
-
-void TestCheckCommand::exitCode_data()
-{
-    QTest::addColumn<QByteArray>("menu");
-    QTest::addColumn<QString>("buttons");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("err");
-
-    const QString buttons = TestData::sourcePath(u"data/buttons"_s);
-    const QByteArray good = menuFile(TestData::WorkedExample);
-    QTest::newRow("no errors") << good << buttons << 0 << QString();
-    // Warnings alone are no reason to fail.
-    QTest::newRow("only warnings") << menuFile(
-        {TestData::WorkedExample.mid(0, 2) + QStringList{u"MENUITEM|TASK_MY_OWN|"_s, u"MENUITEM|TASK_PAGE1|"_s}})
-                                   << QString() << 0 << QString();
-    QTest::newRow("errors") << BadMenu << buttons << 1 << QString();
-    QTest::newRow("not a text file")
-        << QByteArray("MENU\0BLOCK\r\n", 12) << buttons << 2
-        << u"%1: Fehler: Fehler beim Öffnen der Datei. Die Datei enthält Nullbytes und ist "
-           u"keine Textdatei.\n"_s;
-    QTest::newRow("no such button folder")
-        << good << u"/no/such/folder"_s << 2 << u"/no/such/folder: Fehler: Den Button-Ordner gibt es nicht.\n"_s;
-}
-
-void TestCheckCommand::exitCode()
-{
-    QFETCH(QByteArray, menu);
-    QFETCH(QString, buttons);
-    QFETCH(int, exitCode);
-    QFETCH(QString, err);
-
-    TestFolder folder;
-    const QString path = folder.write(u"menu.mnu"_s, menu);
-    const Run run = runCheck(path, buttons, {});
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.err, err.arg(path));
-}
-
-void TestCheckCommand::usesTheGivenVocabulary()
-{
-    TestFolder folder;
-    const QString path = folder.write(u"menu.mnu"_s, menuFile(TestData::WorkedExample));
-    const QString vocabulary =
-        folder.write(u"words.dat"_s, menuFile({TestData::vocabularyLine(u"navigate_to"_s, u"Los"_s)}));
-    const Run run = runCheck(path, {}, vocabulary);
-    QCOMPARE(run.exitCode, 0);
-    // Every command but navigate_to lacks its caption now.
-    QCOMPARE(run.out.count(u"Vokabular keine Beschriftung"_s), 8);
-    QVERIFY(!run.out.contains(u"NAVIGATE_TO"_s));
-}
-
-void TestCheckCommand::programRunsWithoutDisplay_data()
-{
-    QTest::addColumn<QByteArray>("menu");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<bool>("findings");
-
-    QTest::newRow("good menu") << menuFile(TestData::WorkedExample) << 0 << false;
-    QTest::newRow("bad menu") << BadMenu << 1 << true;
-}
-
-// No X server, no QT_QPA_PLATFORM: a window system would refuse to start.
-void TestCheckCommand::programRunsWithoutDisplay()
-{
-    QFETCH(QByteArray, menu);
-    QFETCH(int, exitCode);
-    QFETCH(bool, findings);
-
-    TestFolder folder;
-    const QString path = folder.write(u"menu.mnu"_s, menu);
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);
-    program.setProcessEnvironment(environment);
-    program.start(u"env"_s, {u"-u"_s, u"DISPLAY"_s, QStringLiteral(TASTWERK_PROGRAM), u"--check"_s, path,
-                             u"--buttons"_s, TestData::sourcePath(u"data/buttons"_s)});
-    QVERIFY2(program.waitForFinished(60000), "the program did not end");
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), QString());
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), findings ? expectedFindings(path) : QString());
-    QCOMPARE(program.exitCode(), exitCode);
-}
 
 QTEST_GUILESS_MAIN(TestCheckCommand)
 #include "tst_checkcommand.moc"

@@ -58,7 +58,6 @@ private slots:
     void findsEachMistake();
     void findsATurnThatLandsElsewhere_data();
     void findsATurnThatLandsElsewhere();
-    void passesTheWorkedExample();
     void passesAMenuOfEveryShippedButton();
 };
 
@@ -213,14 +212,6 @@ void TestMenuCheck::findsATurnThatLandsElsewhere()
             found << finding.text;
     }
     QCOMPARE(found, QStringList{text});
-}
-
-void TestMenuCheck::passesTheWorkedExample()
-{
-    const QList<CheckFinding> findings =
-        MenuCheck::run(TestData::WorkedExample, ButtonFileNames::list(TestData::sourcePath(u"data/buttons"_s)),
-                       TestData::vocabulary());
-    QCOMPARE(describe(findings), QString());
 }
 
 // Five buttons a page and a page turn ("page.gif"), through every other

@@ -17,24 +17,42 @@ class TestEditorRules : public QObject
     Q_OBJECT
 
 private slots:
-    void returnAddsChangesAndDeletes()
+    void returnOnAList_data()
     {
+        QTest::addColumn<int>("remembered");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("editText");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("nothing remembered adds")
+            << -1 << u"d"_s << Action::Added << 3 << QString() << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        QTest::newRow("past the end adds")
+            << 3 << QString() << Action::Added << 3 << QString() << QStringList{u"a"_s, u"b"_s, u"c"_s, QString()};
+        QTest::newRow("text changes") << 1 << u"B|x,y"_s << Action::Changed << 1 << u"B|x,y"_s
+                                      << QStringList{u"a"_s, u"B|x,y"_s, u"c"_s};
+        QTest::newRow("blanks change") << 2 << u"  "_s << Action::Changed << 2 << u"  "_s
+                                       << QStringList{u"a"_s, u"b"_s, u"  "_s};
+        QTest::newRow("no text deletes") << 0 << QString() << Action::Deleted << 0 << QString()
+                                         << QStringList{u"b"_s, u"c"_s};
+    }
+
+    void returnOnAList()
+    {
+        QFETCH(int, remembered);
+        QFETCH(QString, text);
+        QFETCH(Action, action);
+        QFETCH(int, row);
+        QFETCH(QString, editText);
+        QFETCH(QStringList, after);
         EntryListModel list;
         QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(ReturnLogic::apply(list, 0, QString()).action, Action::Added); // past the end: appends
         list.setEntries({u"a"_s, u"b"_s, u"c"_s});
-        auto outcome = ReturnLogic::apply(list, -1, u"d"_s);
-        QCOMPARE(outcome.action, Action::Added);
-        QCOMPARE(outcome.row, 3);
-        QCOMPARE(outcome.editText, QString());
-        outcome = ReturnLogic::apply(list, 1, u"B|x,y"_s);
-        QCOMPARE(outcome.action, Action::Changed);
-        QCOMPARE(outcome.editText, u"B|x,y"_s);
-        QCOMPARE(ReturnLogic::apply(list, 2, u"  "_s).action, Action::Changed);
-        outcome = ReturnLogic::apply(list, 0, QString());
-        QCOMPARE(outcome.action, Action::Deleted);
-        QCOMPARE(outcome.row, 0);
-        QCOMPARE(list.entries(), (QStringList{u"B|x,y"_s, u"  "_s, u"d"_s}));
+        const auto outcome = ReturnLogic::apply(list, remembered, text);
+        QCOMPARE(outcome.action, action);
+        QCOMPARE(outcome.row, row);
+        QCOMPARE(outcome.editText, editText);
+        QCOMPARE(list.entries(), after);
     }
 
     void rememberedEntryFollowsItsList()

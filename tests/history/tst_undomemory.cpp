@@ -3,26 +3,9 @@
 
 #include "Desk.h"
 
-#include <QFile>
-#include <QRegularExpression>
-
 using namespace Qt::StringLiterals;
 
-namespace {
-
 constexpr int Records = 1'000'000;
-
-// The peak resident memory of this process so far, as Linux counts it.
-QString peakMemory()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return u"unknown"_s;
-    const auto match = QRegularExpression(u"VmHWM:\\s*(\\d+) kB"_s).match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? u"%1 MB"_s.arg(match.captured(1).toLongLong() / 1024) : u"unknown"_s;
-}
-
-} // namespace
 
 class TestUndoMemory : public QObject
 {
@@ -38,11 +21,9 @@ private slots:
             bytes += "MENUITEM|TASK_" + QByteArray::number(record) + "|\r\n";
         desk.dialogs.chooseFile(desk.folder.write(u"large.mnu"_s, bytes));
         bytes = {};
-        qInfo("before opening: peak %s", qPrintable(peakMemory()));
         desk.trigger(u"mnuDLaden"_s);
         QCOMPARE(desk.state.recordList.count(), Records);
         const QString *opened = desk.state.recordList.entries().constData();
-        qInfo("opened: peak %s", qPrintable(peakMemory()));
 
         desk.dialogs.answer(UserDialogs::Answer::Yes);
         desk.click(Builder::ClearMenu);
@@ -55,7 +36,6 @@ private slots:
         desk.trigger(u"mnuBeRueckgaengig"_s);
         QCOMPARE(desk.state.recordList.entries().constData(), opened);
         QVERIFY(!desk.recordHistory()->differs());
-        qInfo("opened, cleared, undone, redone, undone: peak %s", qPrintable(peakMemory()));
         QCOMPARE(desk.dialogs.unexpected, 0);
     }
 };

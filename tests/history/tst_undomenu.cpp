@@ -25,15 +25,12 @@ struct MenuDesk : Desk
         window.show();
         QApplication::setActiveWindow(&window);
     }
-    void typeRecord(const QString &text) const
+    // Typed into the list's edit field, then Return.
+    void type(const QString &text, QWidget *field = nullptr) const
     {
-        QTest::keyClicks(records->lineEdit(), text);
-        QTest::keyClick(records->lineEdit(), Qt::Key_Return);
-    }
-    void typeVocabulary(const QString &text) const
-    {
-        QTest::keyClicks(vocabulary->lineEdit(), text);
-        QTest::keyClick(vocabulary->lineEdit(), Qt::Key_Return);
+        field = field ? field : records->lineEdit();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
     }
 };
 
@@ -110,16 +107,20 @@ private slots:
         MenuDesk desk;
         QVERIFY(QTest::qWaitForWindowActive(&desk.window));
         for (const QString &entry : {u"a"_s, u"b"_s, u"c"_s})
-            desk.typeRecord(entry);
+            desk.type(entry);
         desk.trigger(u"mnuBeRueckgaengig"_s); // something to redo as well
         QTest::keyClicks(desk.records->lineEdit(), u"typed"_s);
         QTest::keyClick(desk.records->lineEdit(), key.key(), key.keyboardModifiers());
         QCOMPARE(desk.state.recordList.entries(), after);
+    }
 
-        // With nothing left to undo the key does nothing at all, here or in the title field.
+    // With nothing left to undo the key does nothing at all, not even in the field.
+    void keysIdleWithNothingToUndo()
+    {
+        MenuDesk desk;
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
         desk.click(Builder::BlockLine);
-        while (desk.undoAction()->isEnabled())
-            desk.trigger(u"mnuBeRueckgaengig"_s);
+        desk.trigger(u"mnuBeRueckgaengig"_s);
         QLineEdit *title = desk.titleField();
         title->setFocus();
         QTest::keyClicks(title, u"Titel"_s);
@@ -132,9 +133,9 @@ private slots:
         MenuDesk desk;
         QVERIFY(QTest::qWaitForWindowActive(&desk.window));
         desk.state.vocabulary.setEntries({u"v"_s});
-        desk.typeRecord(u"r"_s);
+        desk.type(u"r"_s);
         desk.vocabulary->setFocus();
-        desk.typeVocabulary(u"w"_s);
+        desk.type(u"w"_s, desk.vocabulary->lineEdit());
         QCOMPARE(desk.undoAction()->text(), u"&Rückgängig: Eintrag hinzufügen"_s);
 
         desk.trigger(u"mnuBeRueckgaengig"_s);
@@ -178,7 +179,7 @@ private slots:
     {
         MenuDesk desk;
         desk.openMenu({u"A"_s});
-        desk.typeRecord(u"B"_s);
+        desk.type(u"B"_s);
         desk.records->selectRow(0);
         desk.press(u"cmdAb"_s);
         QCOMPARE(desk.state.recordList.entries(), (QStringList{u"B"_s, u"A"_s}));
@@ -193,7 +194,7 @@ private slots:
     void undoneFromTheSavedFileAsksAgain()
     {
         MenuDesk desk;
-        desk.typeRecord(u"A"_s);
+        desk.type(u"A"_s);
         desk.dialogs.chooseFile(desk.folder.filePath(u"menu.mnu"_s));
         desk.trigger(u"mnuDSpeichern"_s);
         QVERIFY(!desk.state.recordListModified);
@@ -239,7 +240,7 @@ private slots:
     void pageFieldTakenBackOnlyByItsOwnSteps()
     {
         MenuDesk desk;
-        desk.typeRecord(u"a"_s);
+        desk.type(u"a"_s);
         desk.pageField()->setText(u"5"_s);
         desk.trigger(u"mnuBeRueckgaengig"_s);
         QCOMPARE(desk.pageField()->text(), u"5"_s);

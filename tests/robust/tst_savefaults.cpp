@@ -225,9 +225,8 @@ class TestSaveFaults : public QObject
 private slots:
     void killedWhileSaving()
     {
-#ifndef Q_OS_UNIX
-        QSKIP("SIGKILL is a Unix signal");
-#endif
+        // QProcess::kill() ends the helper as abruptly on every system:
+        // SIGKILL on Unix, TerminateProcess on Windows.
         TestFolder folder;
         const QByteArray first = bytesOf(LargeMenu::First);
         const QByteArray second = bytesOf(LargeMenu::Second);
@@ -275,6 +274,8 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
         saving.verifyFailed(outcome, path);
+#else
+        QFAIL("no /dev/full and no file size limit here: a full disk cannot be played");
 #endif
     }
 

@@ -44,6 +44,9 @@ private slots:
                                            u"Aufruf: qd5tastwerk [OPTION …] [DATEI.mnu]\n"
                                            u"„qd5tastwerk --help“ zeigt alle Optionen.\n"_s.toUtf8()
                                         << 2;
+        // The checker's answer comes from the window-less program as well.
+        QTest::newRow("check") << QStringList{u"--check"_s, u"/nicht/da.mnu"_s} << QByteArray()
+                               << u"/nicht/da.mnu: Fehler: Fehler beim Öffnen der Datei.\n"_s.toUtf8() << 2;
     }
 
     void answersWithoutADisplay()

@@ -22,6 +22,8 @@ struct RenderedPage
         std::optional<QString> caption;
         // Read back by the page turn: "PAGE" in any case turns the page.
         QString command;
+
+        friend bool operator==(const Place &, const Place &) = default;
     };
 
     // The page number to remember for the next page turn; 0 after the
@@ -30,4 +32,6 @@ struct RenderedPage
     // None: the title label keeps its text.
     std::optional<QString> title;
     std::array<Place, PlaceCount> places;
+
+    friend bool operator==(const RenderedPage &, const RenderedPage &) = default;
 };

@@ -46,22 +46,6 @@ QStringList buttonFiles(FuzzedDataProvider &data)
     return files;
 }
 
-bool samePlace(const RenderedPage::Place &a, const RenderedPage::Place &b)
-{
-    return a.drawn == b.drawn && a.pictureFile == b.pictureFile && a.caption == b.caption && a.command == b.command;
-}
-
-bool samePage(const RenderedPage &a, const RenderedPage &b)
-{
-    if (a.previewPage != b.previewPage || a.title != b.title)
-        return false;
-    for (int place = 0; place < RenderedPage::PlaceCount; ++place) {
-        if (!samePlace(a.places.at(place), b.places.at(place)))
-            return false;
-    }
-    return true;
-}
-
 void check(const QStringList &records, int previewPage, const QStringList &files, const QStringList &vocabulary)
 {
     const RenderedPage page = PreviewRenderer::render(records, previewPage, files, vocabulary);
@@ -99,7 +83,7 @@ void check(const QStringList &records, int previewPage, const QStringList &files
     if (!records.isEmpty()) {
         QStringList otherFirst = records;
         otherFirst[0] = u"MENUPAGE|TASK_PAGE1|Anders 1|"_s;
-        FUZZ_CHECK(samePage(page, PreviewRenderer::render(otherFirst, previewPage, files, vocabulary)));
+        FUZZ_CHECK(page == PreviewRenderer::render(otherFirst, previewPage, files, vocabulary));
     }
 }
 
