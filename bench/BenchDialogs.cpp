@@ -5,7 +5,7 @@ using namespace Qt::StringLiterals;
 UserDialogs::Answer BenchDialogs::message(const QString &text, Icon, Buttons buttons, const QString &)
 {
     m_messages.append(text);
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
 }
 
 std::optional<QString> BenchDialogs::openFileName(const FileRequest &)

@@ -260,20 +260,34 @@ void MainWindow::openMenuFile(const QString &path)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    shutDown();
-    // The shut-down never refuses to close.
-    event->accept();
+    // Closing after a refused, failed or cancelled save would throw the
+    // changes away; the user mends the entry or picks another folder and
+    // ends again.
+    if (shutDown())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void MainWindow::shutDown()
+bool MainWindow::shutDown()
 {
     if (m_shutDown)
-        return;
+        return true;
+    // A close asked for while the shut-down's own boxes wait for answers
+    // (by a signal) is left to them.
+    if (m_askingBeforeShutDown)
+        return false;
+    // Both saves before anything is taken down, so that a save that does
+    // not happen leaves the program whole: its buttons, its windows, its
+    // folder.
+    m_askingBeforeShutDown = true;
+    const bool saved =
+        m_files.offerToSaveChangedMenu() && SaveProcedure::leftNothingUnsaved(m_files.saveVocabularyAtExit());
+    m_askingBeforeShutDown = false;
+    if (!saved)
+        return false;
     m_shutDown = true;
-    // Closing goes on whatever the answer.
-    m_files.offerToSaveChangedMenu();
     m_library->releaseButtonField();
-    m_files.saveVocabularyAtExit();
     m_library->closeFileList();
     m_help->closeInfo();
     m_help->closeText();
@@ -281,4 +295,5 @@ void MainWindow::shutDown()
     m_check->closeCheck();
     m_overview->closeOverview();
     m_files.restoreStartDirectory();
+    return true;
 }

@@ -55,12 +55,15 @@ private:
     void wireControllers();
     void setFocusOrder();
     void startUp();
-    void shutDown();
+    // False when a save it offered was wanted and did not happen: then
+    // nothing else of it has run, and the window stays open as it was.
+    bool shutDown();
 
     ProgramState m_state;
     UserDialogs &m_dialogs;
     FileCommands m_files;
     bool m_shutDown = false;
+    bool m_askingBeforeShutDown = false;
 
     ButtonArea *m_buttonArea = nullptr;
     ControlFrame *m_controlFrame = nullptr;

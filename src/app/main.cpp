@@ -3,6 +3,7 @@
 #include "common/QtUserDialogs.h"
 #include "MainWindow.h"
 #include "ProgramStart.h"
+#include "ShutdownSignals.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -31,6 +32,10 @@ int main(int argc, char *argv[])
     QtUserDialogs dialogs;
     MainWindow window(dialogs);
     dialogs.setParent(&window);
+    // Logging out, Ctrl+C and a closed terminal end the program as "&Ende"
+    // does, with its questions.
+    ShutdownSignals shutdownSignals;
+    QObject::connect(&shutdownSignals, &ShutdownSignals::received, &window, &QWidget::close);
     ProgramStart::show(window, dialogs, commandLine);
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "common/ClickableImage.h"
 #include "Desk.h"
 #include "editor/EntryListBox.h"
+#include "MenuBarClicks.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "TestData.h"
@@ -28,26 +29,9 @@ class TestEndToEnd : public QObject
     std::unique_ptr<Desk> m_desk;
     QString m_buttons;
 
-    static QAction *find(const QList<QAction *> &actions, const QString &text)
-    {
-        const auto found =
-            std::find_if(actions.cbegin(), actions.cend(), [&](QAction *a) { return a->text() == text; });
-        return found == actions.cend() ? nullptr : *found;
-    }
-
-    // Opens `menu` in the menu bar and clicks its `entry`, as the mouse would.
     void chooseMenu(const QString &menu, const QString &entry)
     {
-        QMenuBar *bar = m_desk->window.menuBar();
-        QAction *menuAction = find(bar->actions(), menu);
-        QVERIFY2(menuAction && menuAction->menu(), qPrintable(menu));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menuAction).center());
-        QMenu *popup = menuAction->menu();
-        QVERIFY(QTest::qWaitForWindowExposed(popup));
-        QAction *entryAction = find(popup->actions(), entry);
-        QVERIFY2(entryAction && entryAction->isEnabled(), qPrintable(entry));
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entryAction).center());
-        QVERIFY(!popup->isVisible());
+        QVERIFY2(MenuBarClicks::choose(m_desk->window.menuBar(), menu, entry), qPrintable(menu + u" → "_s + entry));
     }
 
     // The button of `command` when it is shown: members are numbered in the

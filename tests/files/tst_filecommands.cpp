@@ -1,10 +1,15 @@
 #include "files/FileCommands.h"
+#include "files/VocabularyFile.h"
 #include "model/ProgramState.h"
 #include "ScriptedDialogs.h"
 #include "TestData.h"
 #include "TestFolder.h"
 
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using Outcome = SaveProcedure::Outcome;
@@ -28,6 +33,17 @@ struct Session
         commands.openMenuFile([this] { ++previewClosings; });
     }
 };
+
+// A named pipe nobody writes to: opening it for reading waits for a writer,
+// and for writing, for a reader. Empty when the system has no such thing.
+QString makePipe(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
+        return path;
+#endif
+    return {};
+}
 
 } // namespace
 
@@ -125,6 +141,12 @@ private slots:
         QCOMPARE(s.dialogs.shown.last().kind, Kind::SaveFile);
         QCOMPARE(s.previewClosings, 0);
 
+        s.dialogs.answer(Answer::Cancel); // "Abbrechen": neither saved nor opened
+        s.open();
+        QCOMPARE(s.dialogs.shown.size(), 3);
+        QCOMPARE(s.dialogs.shown.last().buttons, UserDialogs::Buttons::YesNoCancel);
+        QCOMPARE(s.previewClosings, 0);
+
         s.dialogs.answer(Answer::Yes);
         s.dialogs.chooseFile(u"menu.mnu"_s);
         QVERIFY(s.commands.offerToSaveChangedMenu());
@@ -159,6 +181,112 @@ private slots:
         QCOMPARE(s.dialogs.shown.last().currentDirectory, s.folder.path());
         s.commands.restoreStartDirectory();
         QCOMPARE(QDir::currentPath(), s.folder.filePath(u"start"_s));
+    }
+
+    // Lines of the program's own vocabulary that must stand exactly as they
+    // are: the first, shortest, longest and last ones, and full captions
+    // however many lines they need under their buttons.
+    void builtInVocabularyCaptions_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("first line") << u"about"_s << u"Version anzeigen"_s;
+        QTest::newRow("help-only entry") << u"help_general"_s << u"Quonda Navigator (nur Hilfe)"_s;
+        QTest::newRow("help on planning") << u"help_planning"_s << u"Hilfe Routenplanung"_s;
+        QTest::newRow("shortest line") << u"menu_recalc_block"_s << u"?"_s;
+        QTest::newRow("route instructions") << u"menu_route_instructions"_s << u"Wegbeschreibung"_s;
+        QTest::newRow("two-line label") << u"set_backlight"_s << u"Hintergrund- beleuchtung"_s;
+        QTest::newRow("longest line") << u"set_prompt"_s << u"Einstellungen für gesprochene Anweisungen"_s;
+        QTest::newRow("last line") << u"page"_s << u"Nächste Seite"_s;
+    }
+
+    void builtInVocabularyCaptions()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, caption);
+        const QStringList lines = VocabularyFile::builtIn();
+        QCOMPARE(lines.size(), 74);
+        QVERIFY2(lines.contains(TestData::vocabularyLine(command, caption)), qPrintable(command));
+    }
+
+    // The file stays for the user to look at; the program works with its
+    // own vocabulary instead, and says so.
+    void unreadableVocabularyIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("null byte") << QByteArray("about                    Version\0anzeigen\r\n", 42)
+                                   << u"Die Datei enthält Nullbytes und ist keine Textdatei."_s;
+        QTest::newRow("over the size limit")
+            << QByteArray() << u"Die Datei ist 47,7 MB groß; geöffnet werden Dateien bis 40 MB."_s;
+        QTest::newRow("UTF-16 mark, odd length") << QByteArray("\xFF\xFE\x61\x00\x62")
+                                                 << u"Die Datei beginnt mit der Kennung von UTF-16, ist dahinter "
+                                                    u"aber kein gültiger UTF-16-Text."_s;
+        QTest::newRow("pipe") << QByteArray("pipe")
+                              << u"Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."_s;
+    }
+
+    void unreadableVocabularyIsNamed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        Session s;
+        const QString path = s.folder.filePath(u"Quonda.dat"_s);
+        if (bytes == "pipe") {
+            QVERIFY2(!makePipe(path).isEmpty(), "cannot make a named pipe here");
+        } else if (bytes.isEmpty()) {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1000 * 1000));
+        } else {
+            s.folder.write(u"Quonda.dat"_s, bytes);
+        }
+        s.commands.loadVocabulary();
+        QCOMPARE(s.dialogs.messages(), QStringList{u"Quonda.dat konnte nicht gelesen werden: "_s + reason
+                                                   + u"\r\n\r\n"_s + QDir::toNativeSeparators(path)
+                                                   + u"\r\n\r\nStattdessen gilt das eingebaute Vokabular."_s});
+        QCOMPARE(s.dialogs.shown.last().icon, UserDialogs::Icon::Exclamation);
+        QCOMPARE(s.state.vocabulary.entries(), TestData::vocabulary());
+    }
+
+    // The damaged file is replaced only after the usual question.
+    void unreadableVocabularyIsOverwrittenOnlyOnYes()
+    {
+        Session s;
+        const QByteArray damaged("about                    Version\0anzeigen\r\n", 42);
+        s.folder.write(u"Quonda.dat"_s, damaged);
+        s.commands.loadVocabulary();
+        s.state.vocabulary.append(TestData::vocabularyLine(u"my_button"_s, u"Mein Button"_s));
+        s.state.vocabularyModified = true;
+
+        s.dialogs.chooseFile(s.folder.filePath(u"Quonda.dat"_s));
+        s.dialogs.answer(Answer::No);
+        QCOMPARE(s.commands.saveVocabularyAtExit(), Outcome::KeptExisting);
+        QCOMPARE(s.dialogs.messages().last(), u"Datei existiert bereits. Überschreiben?"_s);
+        QCOMPARE(s.folder.read(u"Quonda.dat"_s), damaged);
+
+        s.dialogs.chooseFile(s.folder.filePath(u"Quonda.dat"_s));
+        s.dialogs.answer(Answer::Yes);
+        QCOMPARE(s.commands.saveVocabularyAtExit(), Outcome::Saved);
+        QCOMPARE(s.folder.read(u"Quonda.dat"_s),
+                 TestData::sourceBytes(u"data/Quonda.dat"_s) + "my_button                Mein Button\r\n");
+        QCOMPARE(s.dialogs.unexpected, 0);
+    }
+
+    // Writing a pipe waits for a reader: the save must not keep the window
+    // waiting.
+    void pipeIsNotWrittenWithoutAReader()
+    {
+        Session s;
+        const QString pipe = makePipe(s.folder.filePath(u"pipe.mnu"_s));
+        QVERIFY2(!pipe.isEmpty(), "cannot make a named pipe here");
+        s.state.recordList.setEntries({u"MENUITEM|TASK_SHOW_MAP|"_s});
+        s.state.recordListModified = true;
+        s.dialogs.chooseFile(pipe);
+        s.dialogs.answer(Answer::Yes); // something is there under that name
+        QCOMPARE(s.commands.saveMenuFile(), Outcome::Failed);
+        QCOMPARE(s.dialogs.messages().last(), u"Fehler beim Schreiben der Datei."_s);
+        QVERIFY(s.state.recordListModified);
+        QCOMPARE(s.dialogs.unexpected, 0);
     }
 
     void vocabularyFromTheFolderOrBuiltIn()

@@ -79,7 +79,9 @@ private slots:
         QTest::newRow("two-byte character ends the file")
             << QByteArray("a\r\nb\xc3\xb6") << QStringList{u"a"_s, u"bö"_s};
         QTest::newRow("three-byte character ends the file") << QByteArray("\xe2\x82\xac") << QStringList{u"€"_s};
-        QTest::newRow("four-byte character ends the file") << QByteArray("x\xf0\x9f\x98\x80") << QStringList{u"x😀"_s};
+        // Beyond the code page, UTF-8 only behind its mark.
+        QTest::newRow("four-byte character ends the file")
+            << QByteArray("\xef\xbb\xbfx\xf0\x9f\x98\x80") << QStringList{u"x😀"_s};
         QTest::newRow("UTF-8 cut short at the end") << QByteArray("\xe2\x82") << QStringList{u"â‚"_s};
         QTest::newRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf\xe2\x82\xac\r\n") << QStringList{u"€"_s};
         // Once every umlaut behind a mark became a replacement character.
@@ -92,6 +94,11 @@ private slots:
         QTest::newRow("mostly UTF-8, one stray byte") << QByteArray("\xc3\xa4 \xe4\r\n") << QStringList{u"Ã¤ ä"_s};
         QTest::newRow("overlong UTF-8") << QByteArray("\xc0\x80") << QStringList{u"À€"_s};
         QTest::newRow("UTF-8 surrogate") << QByteArray("\xed\xa0\x80") << QStringList{u"í\u00a0€"_s};
+        QTest::newRow("our own title that is UTF-8 too") << QByteArray("Gru\xdf\x85\r\n") << QStringList{u"Gruß…"_s};
+        QTest::newRow("UTF-8 beyond the code page")
+            << QByteArray("\xc5\x81\xc3\xb3\x64\xc5\xba\r\n") << QStringList{u"Å\u0081Ã³dÅº"_s};
+        QTest::newRow("UTF-8 beyond the code page, with mark")
+            << QByteArray("\xef\xbb\xbf\xc5\x81\xc3\xb3\x64\xc5\xba\r\n") << QStringList{u"Łódź"_s};
     }
 
     void readsLinesWhole()
@@ -99,6 +106,44 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QCOMPARE(EntryFileFormat::entries(bytes), entries);
+    }
+
+    // Two bytes that are a UTF-8 character and at the same time two
+    // printable characters of the code page (its five undefined bytes are
+    // no text): UTF-8 only where the code page holds that character too.
+    void twoBytesThatAreUtf8AndWindows1252_data()
+    {
+        // The code page from 0x80 on, as its table has it.
+        const QString upper = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"
+                              u"\u00A0¡¢£¤¥¦§¨©ª«¬\u00AD®¯°±²³´µ¶·¸¹º»¼½¾¿"
+                              u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞß"
+                              u"àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ"_s;
+        QCOMPARE(upper.size(), 128);
+        // Two-byte UTF-8 characters that the code page holds: U+00A0 to
+        // U+00FF, and these ten of 0x80 to 0x9F.
+        const QString alsoInCodePage = u"ŒœŠšŸŽžƒˆ˜"_s;
+        const QList<int> undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        for (int lead = 0xC2; lead <= 0xDF; ++lead) {
+            for (int trail = 0x80; trail <= 0xBF; ++trail) {
+                if (undefined.contains(trail))
+                    continue;
+                const QChar utf8(((lead & 0x1F) << 6) | (trail & 0x3F));
+                const bool held = (utf8.unicode() >= 0xA0 && utf8.unicode() <= 0xFF) || alsoInCodePage.contains(utf8);
+                const QString text = held ? QString(utf8) : upper.mid(lead - 0x80, 1) + upper.at(trail - 0x80);
+                const QByteArray bytes = QByteArray(1, char(lead)) + char(trail);
+                QTest::addRow("%s %s", held ? "UTF-8" : "Windows-1252", bytes.toHex(' ').constData()) << bytes << text;
+            }
+        }
+    }
+
+    void twoBytesThatAreUtf8AndWindows1252()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(EntryFileFormat::entries(bytes), QStringList{text});
     }
 
     void namesTheFirstEntryThatCannotBeWritten()
@@ -119,6 +164,44 @@ private slots:
         QCOMPARE(lineBreak.unsavableCharacter, u"\n"_s);
     }
 
+    void utf16BehindItsMark_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("little-endian") << QByteArray("\xFF\xFE"
+                                                     "a\0b\0o\0u\0t\0 \0\xdc\0\r\0\n\0\xac\x20\r\0\n\0",
+                                                     26)
+                                       << Status::Ok << QStringList{u"about Ü"_s, u"€"_s};
+        QTest::newRow("big-endian") << QByteArray("\xFE\xFF"
+                                                  "\0a\0b\0o\0u\0t\0 \0\xdc\0\r\0\n\x20\xac\0\r\0\n",
+                                                  26)
+                                    << Status::Ok << QStringList{u"about Ü"_s, u"€"_s};
+        QTest::newRow("pair of surrogates")
+            << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE\n\0", 8) << Status::Ok << QStringList{u"😀"_s};
+        QTest::newRow("lone surrogate") << QByteArray("\xFE\xFF\xD8\x3D\0a", 6) << Status::NotUtf16 << QStringList();
+        QTest::newRow("odd length") << QByteArray("\xFF\xFE"
+                                                  "a\0b",
+                                                  5)
+                                    << Status::NotUtf16 << QStringList();
+        QTest::newRow("null character") << QByteArray("\xFF\xFE"
+                                                      "a\0\0\0",
+                                                      6)
+                                        << Status::NotText << QStringList();
+        QTest::newRow("nothing behind the mark") << QByteArray("\xFE\xFF") << Status::Ok << QStringList();
+    }
+
+    void utf16BehindItsMark()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Status, status);
+        QFETCH(QStringList, entries);
+        TestFolder folder;
+        const EntryFile::ReadResult read = EntryFile::read(folder.write(u"utf16.dat"_s, bytes));
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.entries, entries);
+    }
+
     void filesOnDisk()
     {
         TestFolder folder;
@@ -131,7 +214,7 @@ private slots:
         // A null byte makes no text file: it was once read as a menu cut short.
         QCOMPARE(EntryFile::read(folder.write(u"nul.mnu"_s, QByteArray("MENU\0ITEM", 9))).status, Status::NotText);
         QCOMPARE(EntryFile::read(folder.filePath(u"vanished.mnu"_s)).status, Status::CannotRead);
-        QCOMPARE(EntryFile::read(folder.path()).status, Status::CannotRead);
+        QCOMPARE(EntryFile::read(folder.path()).status, Status::NotAFile);
 #ifdef Q_OS_UNIX
         if (geteuid() != 0) { // permissions do not hold for root
             const QString path = folder.write(u"secret.mnu"_s, "a\r\n");

@@ -150,6 +150,27 @@ private slots:
         QCOMPARE(desk.library()->paging().batch(), 1);
     }
 
+    // A caption is text, whatever it holds: markup neither formats it nor
+    // loads a picture from the disk.
+    void captionsShowAsWritten()
+    {
+        FieldDesk desk({u"karte.gif"_s});
+        QImage red(80, 50, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QString picture = desk.folder.filePath(u"red.png"_s);
+        QVERIFY(red.save(picture));
+        const QString caption = u"<img src=\"%1\"><b>Karte</b>"_s.arg(picture);
+        desk.state.vocabulary.setEntries({TestData::vocabularyLine(u"karte"_s, caption)});
+        desk.next();
+        QLabel *label = desk.field().label(1);
+        QCOMPARE(label->text(), caption);
+        const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                QVERIFY2(shown.pixel(x, y) != qRgb(255, 0, 0), "the picture was loaded");
+        }
+    }
+
     void pagingStopsAtTheFirstNameThatIsNoGif()
     {
         FieldDesk desk({u"about.gif"_s, u"page.gif"_s, u"readme.txt"_s});

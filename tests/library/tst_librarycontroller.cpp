@@ -4,6 +4,10 @@
 #include "library/DriveList.h"
 #include "library/Drives.h"
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -103,6 +107,30 @@ private slots:
         desk.window.close();
         QVERIFY(!list || !list->isVisible());
         QCOMPARE(desk.buttonField().count(), 0);
+    }
+
+    // A file whose name is no text in the file system's encoding cannot be
+    // listed; it is named in a box instead of vanishing without a word.
+    void filesWithUnreadableNamesAreNamed()
+    {
+#ifndef Q_OS_UNIX
+        QFAIL("only Unix names files in bytes that may be no text");
+#else
+        Desk desk;
+        desk.folder.write(u"set/about.gif"_s, GifBytes::filled(QSize(1, 1), 0xff0000));
+        const QByteArray unreadable = QFile::encodeName(desk.folder.filePath(u"set"_s)) + "/\xFF\xFE.gif";
+        QFile raw;
+        QVERIFY(raw.open(::open(unreadable.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600), QIODevice::WriteOnly,
+                         QFileDevice::AutoCloseHandle));
+        raw.close();
+        desk.chooseFolder(desk.folder.filePath(u"set"_s));
+        desk.trigger(u"mnuBLaden"_s);
+        QCOMPARE(desk.library()->fileList()->names(), QStringList{u"about.gif"_s});
+        QCOMPARE(desk.dialogs.messages(),
+                 QStringList{u"Der Button-Ordner enthält Dateien, deren Namen sich nicht lesen lassen; sie fehlen in "
+                             u"der Liste:\r\n\r\n\uFFFD\uFFFD.gif\r\n\r\nBitte benennen Sie diese Dateien um."_s});
+        QCOMPARE(desk.dialogs.shown.last().icon, UserDialogs::Icon::Exclamation);
+#endif
     }
 
     // A double-click once only selected the row; the next press took the

@@ -118,9 +118,15 @@ private slots:
             if (list.constFirst().startsWith(QChar(0xFEFF)))
                 list.first().remove(0, 1);
 
-            // As another program writes it: with or without a mark, lines
-            // ending in CR LF or LF alone (then no entry may end in CR).
-            QByteArray bytes = random.bounded(2) ? QByteArray(FileBytes::ByteOrderMark) : QByteArray();
+            const bool holdable = std::all_of(list.cbegin(), list.cend(), [](const QString &entry) {
+                return std::all_of(entry.cbegin(), entry.cend(), [](QChar c) { return CodePage.contains(c); });
+            });
+
+            // As another program writes it: with or without a mark (with one
+            // where a character lies beyond the code page, which without it
+            // reads as the code page), lines ending in CR LF or LF alone (then
+            // no entry may end in CR).
+            QByteArray bytes = !holdable || random.bounded(2) ? QByteArray(FileBytes::ByteOrderMark) : QByteArray();
             const bool crlf = random.bounded(2);
             for (QString &entry : list) {
                 if (!crlf && entry.endsWith(u'\r'))
@@ -132,9 +138,6 @@ private slots:
 
             // On to the code page: saved and opened again where it holds
             // every character, refused and left alone where it does not.
-            const bool holdable = std::all_of(list.cbegin(), list.cend(), [](const QString &entry) {
-                return std::all_of(entry.cbegin(), entry.cend(), [](QChar c) { return CodePage.contains(c); });
-            });
             if (!holdable) {
                 QCOMPARE(SaveProcedure(files.dialogs).run({list, true, FileTexts::menuFilter(), {}}),
                          SaveProcedure::Outcome::Refused);

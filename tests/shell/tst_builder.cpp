@@ -43,6 +43,16 @@ private slots:
         QCOMPARE(desk.dialogs.messages().size(), 4);
         QCOMPARE(desk.state.recordList.count(), 1);
     }
+
+    // The title goes into a record, which may be as long as any entry.
+    void titlesAsLongAsEntries()
+    {
+        Desk desk;
+        const QString title = QString(40000, u't');
+        desk.titleField()->insert(title); // what pasting does
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.state.recordList.entries(), QStringList{u"MENUPAGE|TASK_PAGE1|%1 1|"_s.arg(title)});
+    }
 };
 
 QTEST_MAIN(TestBuilder)

@@ -68,12 +68,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << u"fehlt.mnu"_s << FileTexts::readError();
-        QTest::newRow("folder") << u"ordner.mnu"_s << FileTexts::readError();
+        QTest::newRow("folder") << u"ordner.mnu"_s
+                                << u"Fehler beim Öffnen der Datei.\r\n\r\n"
+                                   u"Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."_s;
         QTest::newRow("not a menu") << u"bild.mnu"_s
                                     << u"Fehler beim Öffnen der Datei.\r\n\r\n"
                                        u"Die Datei enthält Nullbytes und ist keine Textdatei."_s;
 #ifdef Q_OS_UNIX
-        QTest::newRow("pipe") << u"pipe.mnu"_s << FileTexts::readError();
+        QTest::newRow("pipe") << u"pipe.mnu"_s
+                              << u"Fehler beim Öffnen der Datei.\r\n\r\n"
+                                 u"Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."_s;
         QTest::newRow("unreadable") << u"gesperrt.mnu"_s << FileTexts::readError();
 #endif
     }

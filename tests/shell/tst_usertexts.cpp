@@ -104,7 +104,8 @@ private slots:
                  (QStringList{u"&Rückgängig"_s, u"&Wiederherstellen"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuButtons"_s)->actions()),
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
-        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()), (QStringList{u"Menü &prüfen"_s, u"Menü-Ü&bersicht"_s}));
+        QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()),
+                 (QStringList{u"Menü &prüfen"_s, u"Menü-Ü&bersicht"_s}));
         QCOMPARE(desk.child<QAction>(u"mnuEPruefen"_s)->shortcut(), QKeySequence(Qt::Key_F7));
         QCOMPARE(desk.child<QAction>(u"mnuEUebersicht"_s)->shortcut(), QKeySequence(Qt::Key_F8));
     }
@@ -161,7 +162,7 @@ private slots:
                 u"Fehler beim Öffnen der Datei.\r\n\r\nDie Datei ist 47,7 MB groß; geöffnet werden Dateien bis 40 MB."_s,
                 openTitle),
             box(Kind::Message, u"Bitte erst einen Eintrag selektieren!"_s, {}, Icon::Exclamation),
-            box(Kind::Message, changed, {}, Icon::Question, Buttons::YesNo),
+            box(Kind::Message, changed, {}, Icon::Question, Buttons::YesNoCancel),
             box(Kind::OpenFile, {}, openTitle, Icon::None, Buttons::Ok, menuFilter),
             box(Kind::Message, u"Bitte Ordner\r\nAuswählen!"_s, {}, Icon::Exclamation),
             box(Kind::Message, u"Bitte Buttons zuerst Laden!"_s, {}, Icon::Exclamation),
@@ -179,7 +180,7 @@ private slots:
             box(Kind::Message,
                 u"Ihr Button-Ordner enthält\r\nNicht-.gif-Dateien!\r\nBitte entfernen und neu Starten!"_s, {},
                 Icon::Exclamation),
-            box(Kind::Message, changed, {}, Icon::Question, Buttons::YesNo),
+            box(Kind::Message, changed, {}, Icon::Question, Buttons::YesNoCancel),
             box(Kind::SaveFile, {}, saveTitle, Icon::None, Buttons::Ok,
                 u"Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"_s),
         };

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "files/Windows1252Codec.h"
+
 #include <QByteArrayView>
 #include <QString>
 
 #include <algorithm>
 
 // The one ambiguity of a format that reads both UTF-8 and Windows-1252:
-// written bytes that are at the same time valid UTF-8 beyond ASCII (or start
-// like its byte order mark) read back as UTF-8. Validity is Qt's decoder's
-// verdict, not the reader's own check.
+// written bytes that are at the same time valid UTF-8 beyond ASCII, of
+// characters the code page holds as well (or start like its byte order
+// mark), read back as UTF-8. Validity is Qt's decoder's verdict, not the
+// reader's own check.
 namespace FileBytes {
 
 inline constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -27,7 +30,8 @@ inline bool isUtf8(QByteArrayView bytes)
 
 inline bool readsBackAsWritten(QByteArrayView bytes)
 {
-    return !bytes.startsWith(ByteOrderMark) && (isAscii(bytes) || !isUtf8(bytes));
+    return !bytes.startsWith(ByteOrderMark)
+           && (isAscii(bytes) || !isUtf8(bytes) || !Windows1252Codec::canEncode(QString::fromUtf8(bytes)));
 }
 
 } // namespace FileBytes

@@ -18,13 +18,7 @@ namespace {
 // The message "&Öffnen" shows, on one line.
 QString failureText(const EntryFile::ReadResult &read)
 {
-    QString text;
-    switch (read.status) {
-    case EntryFile::Status::NotText: text = FileTexts::notATextFile(); break;
-    case EntryFile::Status::TooLarge: text = FileTexts::fileTooLarge(read.size, EntryFile::MaximumSize); break;
-    case EntryFile::Status::Ok:
-    case EntryFile::Status::CannotRead: text = FileTexts::readError(); break;
-    }
+    QString text = FileTexts::readFailure(read.status, read.size);
     return text.replace(u"\r\n\r\n"_s, u" "_s).replace(u"\r\n"_s, u" "_s);
 }
 
@@ -56,7 +50,7 @@ int run(const QString &menuPath, const QString &buttonsFolder, const QString &vo
 
     QStringList vocabulary;
     if (vocabularyPath.isEmpty()) {
-        vocabulary = VocabularyFile::load(QDir::currentPath());
+        vocabulary = VocabularyFile::load(QDir::currentPath()).lines;
     } else {
         const EntryFile::ReadResult read = EntryFile::read(vocabularyPath);
         if (read.status != EntryFile::Status::Ok) {

@@ -11,8 +11,8 @@ class UserDialogs
 {
 public:
     enum class Icon { None, Exclamation, Question, Information, Critical };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     // A file dialog described the way the program has always described it: the filter
     // is "description|pattern|description|pattern…", the index counts from 1.

@@ -3,6 +3,7 @@
 #include "files/Windows1252Codec.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -13,56 +14,6 @@ constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
 bool startsWithByteOrderMark(QByteArrayView bytes)
 {
     return bytes.size() >= 3 && std::memcmp(bytes.data(), Utf8ByteOrderMark, 3) == 0;
-}
-
-// The first position at or after `from` whose byte is not ASCII.
-qsizetype skipAscii(const unsigned char *data, qsizetype size, qsizetype from)
-{
-    // Eight bytes at a time: menu files are mostly ASCII.
-    while (from + 8 <= size) {
-        quint64 word;
-        std::memcpy(&word, data + from, 8);
-        if (word & 0x8080808080808080ULL)
-            break;
-        from += 8;
-    }
-    while (from < size && data[from] < 0x80)
-        ++from;
-    return from;
-}
-
-// The length of the well-formed UTF-8 sequence that starts with a non-ASCII
-// byte at `data`, or 0 when it is not one.
-qsizetype utf8SequenceLength(const unsigned char *data, qsizetype available)
-{
-    const unsigned char lead = data[0];
-    qsizetype length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        else if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (length > available || data[1] < low || data[1] > high)
-        return 0;
-    for (qsizetype k = 2; k < length; ++k) {
-        if (data[k] < 0x80 || data[k] > 0xBF)
-            return 0;
-    }
-    return length;
 }
 
 qsizetype firstLineBreakOrNull(QStringView entry)
@@ -78,21 +29,24 @@ qsizetype firstLineBreakOrNull(QStringView entry)
 
 QStringList EntryFileFormat::entries(QByteArrayView bytes)
 {
-    const QString text = decode(bytes);
-    QStringList lines;
-    const QStringView all(text);
+    return lines(decode(bytes));
+}
+
+QStringList EntryFileFormat::lines(QStringView text)
+{
+    QStringList found;
     qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = all.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? all.size() : end + 1;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
         if (end < 0)
-            end = all.size();
-        else if (end > start && all[end - 1] == u'\r')
+            end = text.size();
+        else if (end > start && text[end - 1] == u'\r')
             --end;
-        lines.append(all.sliced(start, end - start).toString());
+        found.append(text.sliced(start, end - start).toString());
         start = next;
     }
-    return lines;
+    return found;
 }
 
 QString EntryFileFormat::decode(QByteArrayView bytes)
@@ -101,14 +55,20 @@ QString EntryFileFormat::decode(QByteArrayView bytes)
         // The mark promises UTF-8; bytes that break the promise still read
         // as Windows-1252 instead of turning into replacement characters.
         const QByteArrayView rest = bytes.sliced(3);
-        if (!isValidUtf8(rest))
+        if (!rest.isValidUtf8())
             return Windows1252Codec::decode(rest);
         // A second mark is text: QString::fromUtf8 would drop it as well.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         return utf8.decode(rest);
     }
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (bytes.isValidUtf8()) {
+        // Our own files are Windows-1252, and some happen to be valid UTF-8
+        // as well ("ß…" is DF 85). Read as UTF-8 they would hold characters
+        // that no save of ours can write; such bytes are taken as ours.
+        QString text = QString::fromUtf8(bytes);
+        if (Windows1252Codec::canEncode(text))
+            return text;
+    }
     return Windows1252Codec::decode(bytes);
 }
 
@@ -146,16 +106,27 @@ EntryFileFormat::Encoded EntryFileFormat::encode(const QStringList &entries)
     return result;
 }
 
-bool EntryFileFormat::isValidUtf8(QByteArrayView bytes)
+bool EntryFileFormat::hasUtf16Mark(QByteArrayView bytes)
 {
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while ((i = skipAscii(data, size, i)) < size) {
-        const qsizetype length = utf8SequenceLength(data + i, size - i);
-        if (length == 0)
-            return false;
-        i += length;
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+std::optional<QString> EntryFileFormat::decodeUtf16(QByteArrayView bytes)
+{
+    if (!hasUtf16Mark(bytes) || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    const auto *data = reinterpret_cast<const uchar *>(bytes.data());
+    QString text(bytes.size() / 2 - 1, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const uchar *unit = data + 2 * (i + 1);
+        text[i] = QChar(littleEndian ? qFromLittleEndian<char16_t>(unit) : qFromBigEndian<char16_t>(unit));
     }
-    return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return std::nullopt;
+    }
+    return text;
 }

@@ -70,16 +70,24 @@ bool FileCommands::offerToSaveChangedMenu()
 {
     if (!m_menuChanges->differs())
         return true;
-    const UserDialogs::Answer answer =
-        m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question, UserDialogs::Buttons::YesNo);
-    if (answer != UserDialogs::Answer::Yes)
-        return true;
-    return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
+    const UserDialogs::Answer answer = m_dialogs.message(FileTexts::menuChangedQuestion(), UserDialogs::Icon::Question,
+                                                         UserDialogs::Buttons::YesNoCancel);
+    switch (answer) {
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Yes: return saveMenuFile(true) == SaveProcedure::Outcome::Saved;
+    case UserDialogs::Answer::Ok:
+    case UserDialogs::Answer::Cancel: break;
+    }
+    return false;
 }
 
 void FileCommands::loadVocabulary()
 {
-    m_state.vocabulary.setEntries(VocabularyFile::load(CurrentDirectory::path()));
+    const QString folder = CurrentDirectory::path();
+    VocabularyFile::Loaded loaded = VocabularyFile::load(folder);
+    m_state.vocabulary.setEntries(std::move(loaded.lines));
+    if (loaded.status != EntryFile::Status::Ok)
+        m_dialogs.refuse(FileTexts::vocabularyNotRead(VocabularyFile::pathIn(folder), loaded.status, loaded.size));
 }
 
 SaveProcedure::Outcome FileCommands::saveVocabularyAtExit()

@@ -27,8 +27,9 @@ public:
     void openMenuFile(const QString &path, const std::function<void()> &closePreview);
 
     // When the record list differs from its file, asks whether to save it
-    // and saves on Yes. Returns false when a save was wanted but did not
-    // happen, so that "&Öffnen" does not throw the changes away.
+    // and saves on Yes. Returns false on Cancel and when a save was wanted
+    // but did not happen, so that neither "&Öffnen" nor the end of the
+    // program throws the changes away.
     bool offerToSaveChangedMenu();
     bool menuDiffersFromFile() const { return m_menuChanges->differs(); }
     // From now on `changes` answers whether the menu differs from its file.

@@ -1,5 +1,6 @@
 #include "files/FileTexts.h"
 
+#include <QDir>
 #include <QList>
 
 using namespace Qt::StringLiterals;
@@ -13,16 +14,35 @@ QString megabytes(qint64 bytes)
 
 } // namespace
 
-QString FileTexts::notATextFile()
+QString FileTexts::readFailureReason(EntryFile::Status status, qint64 size)
 {
-    return readError() + u"\r\n\r\nDie Datei enthält Nullbytes und ist keine Textdatei."_s;
+    switch (status) {
+    case EntryFile::Status::NotAFile:
+        return u"Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."_s;
+    case EntryFile::Status::NotText: return u"Die Datei enthält Nullbytes und ist keine Textdatei."_s;
+    case EntryFile::Status::NotUtf16:
+        return u"Die Datei beginnt mit der Kennung von UTF-16, ist dahinter aber kein gültiger UTF-16-Text."_s;
+    case EntryFile::Status::TooLarge:
+        return u"Die Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
+            megabytes(size), QString::number(EntryFile::MaximumSize / (qint64{1024} * 1024)));
+    case EntryFile::Status::Ok:
+    case EntryFile::Status::CannotRead: break;
+    }
+    return u"Die Datei lässt sich nicht lesen."_s;
 }
 
-QString FileTexts::fileTooLarge(qint64 size, qint64 limit)
+QString FileTexts::readFailure(EntryFile::Status status, qint64 size)
 {
-    return readError()
-           + u"\r\n\r\nDie Datei ist %1 MB groß; geöffnet werden Dateien bis %2 MB."_s.arg(
-               megabytes(size), QString::number(limit / (qint64{1024} * 1024)));
+    // A file that is gone or locked needs no more words than the box's own.
+    if (status == EntryFile::Status::CannotRead)
+        return readError();
+    return readError() + u"\r\n\r\n"_s + readFailureReason(status, size);
+}
+
+QString FileTexts::vocabularyNotRead(const QString &path, EntryFile::Status status, qint64 size)
+{
+    return u"Quonda.dat konnte nicht gelesen werden: %1\r\n\r\n%2\r\n\r\nStattdessen gilt das eingebaute Vokabular."_s
+        .arg(readFailureReason(status, size), QDir::toNativeSeparators(path));
 }
 
 QString FileTexts::unsavableEntry(int line, const QString &entry, const QString &character)

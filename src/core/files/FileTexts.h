@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/EntryFile.h"
+
 #include <QString>
 
 // The titles, filters and messages of the file dialogs and their boxes.
@@ -47,8 +49,13 @@ inline QString menuChangedQuestion()
     return u"Das Menü wurde geändert. Änderungen speichern?"_s;
 }
 
-QString notATextFile();
-QString fileTooLarge(qint64 size, qint64 limit);
+// Why a file of `size` bytes was not read, one sentence.
+QString readFailureReason(EntryFile::Status status, qint64 size);
+// "Fehler beim Öffnen der Datei." and, where there is more to say, why.
+QString readFailure(EntryFile::Status status, qint64 size);
+// The box at start-up when the working folder's "Quonda.dat" is there but
+// cannot be read.
+QString vocabularyNotRead(const QString &path, EntryFile::Status status, qint64 size);
 // Line counts from 1, as a person counts the lines of the file.
 QString unsavableEntry(int line, const QString &entry, const QString &character);
 

@@ -6,21 +6,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-QString failureText(const EntryFile::ReadResult &read)
-{
-    switch (read.status) {
-    case EntryFile::Status::NotText: return FileTexts::notATextFile();
-    case EntryFile::Status::TooLarge: return FileTexts::fileTooLarge(read.size, EntryFile::MaximumSize);
-    case EntryFile::Status::Ok:
-    case EntryFile::Status::CannotRead: break;
-    }
-    return FileTexts::readError();
-}
-
-} // namespace
-
 OpenProcedure::OpenProcedure(UserDialogs &dialogs)
     : m_dialogs(dialogs)
 {
@@ -45,11 +30,10 @@ OpenProcedure::Result OpenProcedure::open(const QString &path)
     Result result;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     CurrentDirectory::enterFolderOf(absolute);
-    // Only a plain file: a pipe nobody writes to would hold the program
-    // forever, and a folder or device is no menu file.
-    EntryFile::ReadResult read = QFileInfo(absolute).isFile() ? EntryFile::read(absolute) : EntryFile::ReadResult{};
+    EntryFile::ReadResult read = EntryFile::read(absolute);
     if (read.status != EntryFile::Status::Ok) {
-        m_dialogs.message(failureText(read), UserDialogs::Icon::None, UserDialogs::Buttons::Ok, FileTexts::openTitle());
+        m_dialogs.message(FileTexts::readFailure(read.status, read.size), UserDialogs::Icon::None,
+                          UserDialogs::Buttons::Ok, FileTexts::openTitle());
         return result;
     }
     result.entries = std::move(read.entries);

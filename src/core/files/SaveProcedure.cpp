@@ -37,7 +37,10 @@ SaveProcedure::Outcome SaveProcedure::run(const Request &request)
     const QString path = QFileInfo(*chosen).absoluteFilePath();
     CurrentDirectory::enterFolderOf(path);
 
-    if (QFileInfo(path).isFile()) {
+    // Whatever stands under that name is asked about, not only a regular
+    // file: a pipe or device would be written into.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isDir()) {
         const UserDialogs::Answer answer = m_dialogs.message(FileTexts::overwriteQuestion(), UserDialogs::Icon::None,
                                                              UserDialogs::Buttons::YesNo, FileTexts::saveTitle());
         if (answer != UserDialogs::Answer::Yes)

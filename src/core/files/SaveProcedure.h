@@ -33,6 +33,10 @@ public:
     // The file written by a run that saved.
     const QString &savedPath() const { return m_savedPath; }
 
+    // Whether the list is as safe as before the procedure: it saved, or it
+    // had nothing to save. Anything else leaves changes only in memory.
+    static bool leftNothingUnsaved(Outcome outcome) { return outcome == Outcome::NotRun || outcome == Outcome::Saved; }
+
 private:
     UserDialogs &m_dialogs;
     QString m_savedPath;

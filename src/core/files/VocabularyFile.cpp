@@ -1,7 +1,5 @@
 #include "files/VocabularyFile.h"
 
-#include "files/EntryFile.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,12 +10,15 @@ QString VocabularyFile::pathIn(const QString &folder)
     return QDir(folder).filePath(fileName());
 }
 
-QStringList VocabularyFile::load(const QString &folder)
+VocabularyFile::Loaded VocabularyFile::load(const QString &folder)
 {
     const QString path = pathIn(folder);
     if (!QFileInfo::exists(path))
-        return builtIn();
-    return EntryFile::read(path).entries;
+        return {builtIn(), EntryFile::Status::Ok, 0};
+    EntryFile::ReadResult read = EntryFile::read(path);
+    if (read.status != EntryFile::Status::Ok)
+        return {builtIn(), read.status, read.size};
+    return {std::move(read.entries), EntryFile::Status::Ok, read.size};
 }
 
 QStringList VocabularyFile::builtIn()

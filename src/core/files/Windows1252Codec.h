@@ -14,6 +14,9 @@ class Windows1252Codec
 public:
     static QString decode(QByteArrayView bytes);
 
+    // Whether the code page holds every character of `text`.
+    static bool canEncode(QStringView text);
+
     // Appends the bytes of `text` to `out`. Returns false, leaving `out`
     // partly extended, at the first character the code page cannot hold.
     static bool appendEncoded(QStringView text, QByteArray &out);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 ControlFrame::ControlFrame(QWidget *parent)
@@ -53,6 +55,9 @@ ControlFrame::ControlFrame(QWidget *parent)
     m_titleField->setObjectName(u"txtTitel_1"_s);
     m_titleField->setGeometry(Twips::rect(120, 5040, 1215, 375));
     m_titleField->setToolTip(u"Titel jeder Seite"_s);
+    // The title goes into a record; pasted text is cut no sooner than the
+    // lists' edit fields cut an entry.
+    m_titleField->setMaxLength(std::numeric_limits<int>::max());
 
     m_pageField = new QLineEdit(u"1"_s, this);
     m_pageField->setObjectName(u"txtTitel_0"_s);

@@ -16,6 +16,8 @@ UserDialogs::Answer QtUserDialogs::message(const QString &text, Icon icon, Butto
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    // The texts quote entries and file names, which may hold markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -28,6 +30,16 @@ UserDialogs::Answer QtUserDialogs::message(const QString &text, Icon icon, Butto
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    if (buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+        }
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

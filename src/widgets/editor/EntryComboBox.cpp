@@ -1,5 +1,6 @@
 #include "editor/EntryComboBox.h"
 
+#include "editor/FullHeightRows.h"
 #include "editor/TypedKeyFilter.h"
 #include "model/EntryListModel.h"
 
@@ -42,6 +43,7 @@ EntryComboBox::EntryComboBox(EntryListModel *model, QWidget *parent)
     setMaxVisibleItems(8);
     if (auto *view = qobject_cast<QListView *>(this->view()))
         view->setUniformItemSizes(true);
+    FullHeightRows::apply(view());
 
     // A person's keys reach the combo box, which hands them to its edit
     // field directly; keys sent to the edit field itself take the same road.

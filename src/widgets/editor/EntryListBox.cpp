@@ -1,6 +1,7 @@
 #include "editor/EntryListBox.h"
 
 #include "editor/EntryListView.h"
+#include "editor/FullHeightRows.h"
 #include "editor/TypedKeyFilter.h"
 #include "model/EntryListModel.h"
 
@@ -30,6 +31,7 @@ EntryListBox::EntryListBox(EntryListModel *model, QWidget *parent)
     m_edit->setMaxLength(std::numeric_limits<int>::max());
     m_list->setModel(model);
     m_list->setUniformItemSizes(true);
+    FullHeightRows::apply(m_list);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Like one control: the keys always go to the edit field, also right

@@ -29,6 +29,8 @@ ButtonArea::ButtonArea(QWidget *parent)
     m_templateLabel->setGeometry(Twips::rect(0, 720, 1200, 450));
     m_templateLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_templateLabel->setWordWrap(true);
+    // Captions come from the vocabulary file: markup in them is text.
+    m_templateLabel->setTextFormat(Qt::PlainText);
     m_templateLabel->setFont(Fonts::sansLight());
     m_templateLabel->setText(u"Test Test Test Test Test Test"_s);
     m_templateLabel->hide();

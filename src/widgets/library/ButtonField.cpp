@@ -75,6 +75,7 @@ ButtonField::Member &ButtonField::made(int member)
     entry.label->setFont(m_templateLabel->font());
     entry.label->setAlignment(m_templateLabel->alignment());
     entry.label->setWordWrap(m_templateLabel->wordWrap());
+    entry.label->setTextFormat(m_templateLabel->textFormat());
     entry.label->setToolTip(m_templateLabel->toolTip());
     entry.label->setText(m_templateLabel->text());
     return entry;

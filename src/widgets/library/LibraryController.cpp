@@ -131,10 +131,12 @@ void LibraryController::showButtonFileList()
         m_dialogs.refuse(u"Bitte Ordner\r\nAuswählen!"_s);
         return;
     }
+    QStringList unreadable;
     if (!m_fileList) {
         // Lists the button folder itself, which is where the pictures will
         // be loaded from, even if a file dialog moved the current directory.
         m_fileList = new FileListWindow(ButtonFileNames::list(m_state.buttonFolder), m_widgets.buttonArea->window());
+        unreadable = ButtonFileNames::unreadable(m_state.buttonFolder);
         connect(m_fileList, &FileListWindow::filesAccepted, this, [this](const QStringList &names) {
             acceptButtonFiles(names);
             m_widgets.chooseFolderAction->setEnabled(true);
@@ -151,6 +153,12 @@ void LibraryController::showButtonFileList()
     m_fileList->show();
     m_fileList->raise();
     m_fileList->activateWindow();
+    // What cannot be listed is named, so that no file vanishes unseen.
+    if (!unreadable.isEmpty()) {
+        m_dialogs.refuse(u"Der Button-Ordner enthält Dateien, deren Namen sich nicht lesen lassen; sie fehlen "
+                         u"in der Liste:\r\n\r\n"_s
+                         + unreadable.join(u"\r\n"_s) + u"\r\n\r\nBitte benennen Sie diese Dateien um."_s);
+    }
 }
 
 void LibraryController::acceptButtonFiles(const QStringList &names)
