@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 using Answer = UserDialogs::Answer;
@@ -241,6 +242,25 @@ private slots:
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(overview->view()->zoom(), 0.75);
+    }
+
+    // Zoomed in on a narrow window: the page's right side is scrolled to,
+    // and a click there still finds its place.
+    void aPageWiderThanTheViewScrollsAcross()
+    {
+        Desk desk;
+        OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
+        PageGridView *view = overview->view();
+        view->setZoom(3.0);
+        view->resize(300, 600);
+        QCOMPARE(view->viewport()->width() + view->horizontalScrollBar()->maximum(), 16 + 498 + 16);
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        // Page 1's second place, top right.
+        const QRect page = view->grid().pageRect(0);
+        const QPoint rightPlace(page.left() + 3 * 125 - view->horizontalScrollBar()->value(),
+                                page.top() + 3 * 60 - view->verticalScrollBar()->value());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rightPlace);
+        QCOMPARE(desk.child<EntryListBox>(u"cboQDMenu_0"_s)->text(), u"MENUITEM|TASK_SHOW_MAP|"_s);
     }
 
     void eachPageBecomesAPictureTwiceTheDeviceSize()

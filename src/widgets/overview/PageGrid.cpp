@@ -53,6 +53,11 @@ int PageGrid::contentHeight() const
     return Spacing + rows() * rowPitch();
 }
 
+int PageGrid::contentWidth() const
+{
+    return Spacing + m_columns * columnPitch();
+}
+
 int PageGrid::pageAt(QPoint point) const
 {
     if (point.x() < Spacing || point.y() < Spacing)

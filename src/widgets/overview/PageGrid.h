@@ -25,6 +25,7 @@ public:
     QRect labelRect(int index) const;
     QRect pageRect(int index) const;
     int contentHeight() const;
+    int contentWidth() const;
 
     // The page whose picture holds `point`, or -1.
     int pageAt(QPoint point) const;

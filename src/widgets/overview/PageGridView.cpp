@@ -20,7 +20,8 @@ PageGridView::PageGridView(OverviewPages &pages, QWidget *parent)
     : QAbstractScrollArea(parent)
     , m_pages(pages)
 {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Zoomed in on a narrow window, a page is wider than the view.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setBackgroundRole(QPalette::Window);
     updateScrollBar();
@@ -77,6 +78,10 @@ void PageGridView::updateScrollBar()
     bar->setRange(0, std::max(0, layout.contentHeight() - viewport()->height()));
     bar->setPageStep(viewport()->height());
     bar->setSingleStep(layout.pageSize().height() / 4);
+    QScrollBar *across = horizontalScrollBar();
+    across->setRange(0, std::max(0, layout.contentWidth() - viewport()->width()));
+    across->setPageStep(viewport()->width());
+    across->setSingleStep(layout.pageSize().width() / 4);
 }
 
 void PageGridView::resizeEvent(QResizeEvent *event)
@@ -100,7 +105,7 @@ void PageGridView::paintEvent(QPaintEvent *event)
     const int offset = verticalScrollBar()->value();
     const QRect dirty = event->rect();
     const auto [first, last] = layout.pagesBetween(dirty.top() + offset, dirty.bottom() + offset);
-    painter.translate(0, -offset);
+    painter.translate(-horizontalScrollBar()->value(), -offset);
     const OverviewPages::CellLook look{
         .pageSize = layout.pageSize(),
         .labelHeight = layout.labelHeight(),
@@ -122,7 +127,8 @@ void PageGridView::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_pages.ensureCurrent();
     const PageGrid layout = grid();
-    const QPoint point = event->position().toPoint() + QPoint(0, verticalScrollBar()->value());
+    const QPoint point =
+        event->position().toPoint() + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const int index = layout.pageAt(point);
     if (index < 0)
         return;
