@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace PageCell {
@@ -49,7 +51,17 @@ void paint(QPainter &painter, const QRect &label, const QRect &page, int index, 
     const PageDirectory::Page &found = pages.page(index);
     painter.save();
     painter.setPen(found.reachable ? palette.color(QPalette::WindowText) : Fault);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, labelText(pages, index));
+    const QString text = labelText(pages, index);
+    // "(nicht erreichbar)" is wider than a small page: the words shrink to
+    // fit rather than lose their end.
+    const int needed = painter.fontMetrics().horizontalAdvance(text);
+    if (needed > label.width() && painter.font().pointSizeF() > 0) {
+        QFont smaller = painter.font();
+        smaller.setPointSizeF(std::max(5.0, smaller.pointSizeF() * label.width() / needed));
+        painter.setFont(smaller);
+    }
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, label.width()));
     if (!found.reachable) {
         const int line = frameWidth(page.width());
         painter.setPen(QPen(Fault, line));
