@@ -1,5 +1,6 @@
 #include "files/ChangeTracker.h"
 
+#include "model/AnyChange.h"
 #include "model/EntryListModel.h"
 
 ChangeTracker::ChangeTracker(EntryListModel &model, QObject *parent)
@@ -7,12 +8,7 @@ ChangeTracker::ChangeTracker(EntryListModel &model, QObject *parent)
     , m_model(model)
     , m_saved(model.entries())
 {
-    connect(&model, &QAbstractItemModel::rowsInserted, this, &ChangeTracker::noteChange);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, &ChangeTracker::noteChange);
-    connect(&model, &QAbstractItemModel::rowsMoved, this, &ChangeTracker::noteChange);
-    connect(&model, &QAbstractItemModel::dataChanged, this, &ChangeTracker::noteChange);
-    connect(&model, &QAbstractItemModel::modelReset, this, &ChangeTracker::noteChange);
-    connect(&model, &QAbstractItemModel::layoutChanged, this, &ChangeTracker::noteChange);
+    connectAnyChange(model, this, &ChangeTracker::noteChange);
 }
 
 void ChangeTracker::markSaved()

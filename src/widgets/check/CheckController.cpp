@@ -2,6 +2,7 @@
 
 #include "check/CheckWindow.h"
 #include "check/MenuCheck.h"
+#include "model/AnyChange.h"
 #include "model/ProgramState.h"
 
 #include <QThread>
@@ -10,30 +11,14 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Any change of a list's entries, whichever way the model reports it.
-template<typename Receiver, typename Slot>
-void onAnyChange(EntryListModel &model, Receiver *receiver, Slot slot)
-{
-    QObject::connect(&model, &QAbstractItemModel::rowsInserted, receiver, slot);
-    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, receiver, slot);
-    QObject::connect(&model, &QAbstractItemModel::rowsMoved, receiver, slot);
-    QObject::connect(&model, &QAbstractItemModel::dataChanged, receiver, slot);
-    QObject::connect(&model, &QAbstractItemModel::modelReset, receiver, slot);
-    QObject::connect(&model, &QAbstractItemModel::layoutChanged, receiver, slot);
-}
-
-} // namespace
-
 CheckController::CheckController(ProgramState &state, QObject *parent)
     : QObject(parent)
     , m_state(state)
 {
     setObjectName(u"checkController"_s);
-    onAnyChange(m_state.recordList, this, &CheckController::followChange);
-    onAnyChange(m_state.buttonFiles, this, &CheckController::followChange);
-    onAnyChange(m_state.vocabulary, this, &CheckController::followChange);
+    connectAnyChange(m_state.recordList, this, &CheckController::followChange);
+    connectAnyChange(m_state.buttonFiles, this, &CheckController::followChange);
+    connectAnyChange(m_state.vocabulary, this, &CheckController::followChange);
 }
 
 CheckController::~CheckController()

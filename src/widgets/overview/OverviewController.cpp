@@ -1,6 +1,8 @@
 #include "overview/OverviewController.h"
+#include "model/AnyChange.h"
 
 #include "dialogs/UserDialogs.h"
+#include "model/AnyChange.h"
 #include "model/ProgramState.h"
 #include "overview/OverviewWindow.h"
 #include "overview/PageExport.h"
@@ -45,12 +47,7 @@ void OverviewController::follow(const QAbstractItemModel &model, Source source)
         case Source::ButtonFiles: m_pages.forgetPictures(); break;
         }
     };
-    connect(&model, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(&model, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(&model, &QAbstractItemModel::dataChanged, this, changed);
-    connect(&model, &QAbstractItemModel::modelReset, this, changed);
-    connect(&model, &QAbstractItemModel::layoutChanged, this, changed);
+    connectAnyChange(model, this, changed);
 }
 
 void OverviewController::showOverview()

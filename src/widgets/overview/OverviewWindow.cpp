@@ -1,6 +1,7 @@
 #include "overview/OverviewWindow.h"
 
 #include "common/ProgramPictures.h"
+#include "model/AnyChange.h"
 #include "model/ProgramState.h"
 #include "overview/PageGridView.h"
 
@@ -76,12 +77,7 @@ void OverviewWindow::createControls()
 
 void OverviewWindow::follow(const QAbstractItemModel &model)
 {
-    connect(&model, &QAbstractItemModel::rowsInserted, this, &OverviewWindow::scheduleRefresh);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::scheduleRefresh);
-    connect(&model, &QAbstractItemModel::rowsMoved, this, &OverviewWindow::scheduleRefresh);
-    connect(&model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::scheduleRefresh);
-    connect(&model, &QAbstractItemModel::modelReset, this, &OverviewWindow::scheduleRefresh);
-    connect(&model, &QAbstractItemModel::layoutChanged, this, &OverviewWindow::scheduleRefresh);
+    connectAnyChange(model, this, &OverviewWindow::scheduleRefresh);
 }
 
 void OverviewWindow::scheduleRefresh()
