@@ -1,5 +1,4 @@
 #include "overview/OverviewController.h"
-#include "model/AnyChange.h"
 
 #include "dialogs/UserDialogs.h"
 #include "model/AnyChange.h"
