@@ -1,6 +1,7 @@
 #include "overview/OverviewController.h"
 
 #include "dialogs/UserDialogs.h"
+#include "files/FileTexts.h"
 #include "model/AnyChange.h"
 #include "model/ProgramState.h"
 #include "overview/OverviewWindow.h"
@@ -116,8 +117,8 @@ void OverviewController::savePdf()
     if (QFileInfo(path).suffix().isEmpty())
         path += u".pdf"_s;
     if (QFileInfo(path).isFile()
-        && m_dialogs.message(u"Datei existiert bereits. Überschreiben?"_s, UserDialogs::Icon::None,
-                             UserDialogs::Buttons::YesNo, PdfTitle)
+        && m_dialogs.message(FileTexts::overwriteQuestion(), UserDialogs::Icon::None, UserDialogs::Buttons::YesNo,
+                             PdfTitle)
                != UserDialogs::Answer::Yes)
         return;
 
