@@ -26,20 +26,6 @@ const QString ToPage1 = u"MENUITEM|TASK_PAGE1|"_s;
 const QString ToPage2 = u"MENUITEM|TASK_PAGE2|"_s;
 const QString Target = u"MENUPAGE|TASK_PAGE2|Ziel 2|"_s;
 
-// Pages 1 … n as the builder makes them, page p with `commands[p - 1]`
-// navigate_to items and a page turn to the next page or back to page 1.
-QStringList builderMenu(const QList<int> &commands)
-{
-    QStringList records{Block};
-    for (qsizetype page = 1; page <= commands.size(); ++page) {
-        records << u"MENUPAGE|TASK_PAGE%1|Seite %1|"_s.arg(page);
-        for (int i = 0; i < commands.at(page - 1); ++i)
-            records << Navigate;
-        records << (page == commands.size() ? ToPage1 : u"MENUITEM|TASK_PAGE%1|"_s.arg(page + 1));
-    }
-    return records;
-}
-
 // A menu of one page whose only mistake is `item`.
 QStringList withItem(const QString &item)
 {
@@ -209,9 +195,17 @@ void TestMenuCheck::findsEachMistake_data()
     row("more than six places", {Block, Start, Navigate, ToPage1, Navigate, Navigate, Navigate, Navigate, Navigate},
         u"9 Fehler Seite 1 hat 7 Plätze; das Gerät zeigt nur die ersten sechs."_s);
     row("page without places", {Block, Start, Navigate, ToPage2, Target}, u"5 Fehler Seite 2 hat keine Plätze."_s);
-    // Page 9's only place, the turn to page 10, is 21 characters long:
-    // the device reads it as the start of page 10.
-    row("page the device reads past", builderMenu({5, 5, 5, 5, 5, 5, 5, 5, 0, 1}),
+    // Ten pages as the builder makes them, five commands a page, but page
+    // 9's only place, the turn to page 10, is 21 characters long: the device
+    // reads it as the start of page 10.
+    QStringList pastNine{Block};
+    for (int page = 1; page <= 10; ++page) {
+        pastNine << u"MENUPAGE|TASK_PAGE%1|Seite %1|"_s.arg(page);
+        for (int i = page == 9 ? 0 : page == 10 ? 1 : 5; i > 0; --i)
+            pastNine << Navigate;
+        pastNine << (page == 10 ? ToPage1 : u"MENUITEM|TASK_PAGE%1|"_s.arg(page + 1));
+    }
+    row("page the device reads past", pastNine,
         u"58 Fehler Seite 9 zeigt das Gerät nie: Zeile 59 dahinter liest es als Anfang von Seite 10."_s);
     row("page turn to a missing page", {Block, Start, Navigate, ToPage2, ToPage1},
         u"4 Fehler Das Umblättern führt zu Seite 2, die es nicht gibt."_s);
