@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
-# The files that make the program at home on a desktop, checked with the
-# tools the desktops and Debian use themselves.
-#
-#   tests/desktop/check.sh desktop-entry|metainfo|mime|manpage SOURCE_DIR [PROGRAM]
-#
-# A tool that is missing fails the check and names the Debian package that
-# brings it (scripts/setup.sh installs them all).
+# tests/desktop/check.sh desktop-entry|metainfo|mime|manpage SOURCE_DIR [PROGRAM]
+# A missing tool fails the check and names the Debian package that brings it.
 set -euo pipefail
 
 mode=$1

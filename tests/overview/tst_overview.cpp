@@ -67,42 +67,20 @@ class TestOverview : public QObject
     Q_OBJECT
 
 private slots:
+    // A page is 166 x 270, its number label 20 high; 16 between cells and around them.
     void pagesFillRowsAsTheWidthAllows_data()
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<qreal>("zoom");
         QTest::addColumn<int>("columns");
-        QTest::addColumn<QList<QRect>>("pages"); // pages 0, 1, 2, 3 and 6
-        QTest::addColumn<int>("height");
-        // A page is 166 x 270, its number label 20 high; 16 between cells and around them.
-        QTest::newRow("600 wide: three to a row") << 600 << 1.0 << 3
-                                                  << QList<QRect>{{16, 36, 166, 270},
-                                                                  {198, 36, 166, 270},
-                                                                  {380, 36, 166, 270},
-                                                                  {16, 342, 166, 270},
-                                                                  {16, 648, 166, 270}}
-                                                  << 16 + 3 * 306;
-        QTest::newRow("400 wide: two to a row") << 400 << 1.0 << 2
-                                                << QList<QRect>{{16, 36, 166, 270},
-                                                                {198, 36, 166, 270},
-                                                                {16, 342, 166, 270},
-                                                                {198, 342, 166, 270},
-                                                                {16, 954, 166, 270}}
-                                                << 16 + 4 * 306;
-        QTest::newRow("narrower than a page: one to a row") << 100 << 1.0 << 1
-                                                            << QList<QRect>{{16, 36, 166, 270},
-                                                                            {16, 342, 166, 270},
-                                                                            {16, 648, 166, 270},
-                                                                            {16, 954, 166, 270},
-                                                                            {16, 1872, 166, 270}}
-                                                            << 16 + 7 * 306;
-        QTest::newRow("400 wide at half size: three to a row") << 400 << 0.5 << 3
-                                                               << QList<QRect>{{16, 36, 83, 135},
-                                                                               {115, 36, 83, 135},
-                                                                               {214, 36, 83, 135},
-                                                                               {16, 207, 83, 135},
-                                                                               {16, 378, 83, 135}}
-                                                               << 16 + 3 * 171;
+        QTest::addColumn<QRect>("fifthPage");
+        QTest::addColumn<int>("height"); // of seven pages
+        QTest::newRow("600 wide: three to a row") << 600 << 1.0 << 3 << QRect(198, 342, 166, 270) << 16 + 3 * 306;
+        QTest::newRow("400 wide: two to a row") << 400 << 1.0 << 2 << QRect(16, 648, 166, 270) << 16 + 4 * 306;
+        QTest::newRow("narrower than a page: one to a row")
+            << 100 << 1.0 << 1 << QRect(16, 1260, 166, 270) << 16 + 7 * 306;
+        QTest::newRow("400 wide at half size: three to a row")
+            << 400 << 0.5 << 3 << QRect(115, 207, 83, 135) << 16 + 3 * 171;
     }
 
     void pagesFillRowsAsTheWidthAllows()
@@ -110,16 +88,15 @@ private slots:
         QFETCH(int, width);
         QFETCH(qreal, zoom);
         QFETCH(int, columns);
-        QFETCH(QList<QRect>, pages);
+        QFETCH(QRect, fifthPage);
         QFETCH(int, height);
         const PageGrid grid(7, width, zoom, 20);
         QCOMPARE(grid.columns(), columns);
-        const QList<QRect> laidOut{grid.pageRect(0), grid.pageRect(1), grid.pageRect(2), grid.pageRect(3),
-                                   grid.pageRect(6)};
-        QCOMPARE(laidOut, pages);
+        QCOMPARE(grid.pageRect(0), QRect(QPoint(16, 36), fifthPage.size()));
+        QCOMPARE(grid.pageRect(4), fifthPage);
         QCOMPARE(grid.contentHeight(), height);
-        QCOMPARE(grid.pageAt(pages.at(3).center()), 3);
-        QCOMPARE(grid.pageAt(pages.at(0).topLeft() - QPoint(0, 5)), -1); // on the label
+        QCOMPARE(grid.pageAt(fifthPage.center()), 4);
+        QCOMPARE(grid.pageAt(fifthPage.topLeft() - QPoint(0, 5)), -1); // on the label
     }
 
     void f8OpensTheOverviewWhichFollowsTheList()
@@ -137,10 +114,15 @@ private slots:
         QCOMPARE(overview->pages().count(), 3);
         QVERIFY(!overview->pages().page(2).reachable);
 
-        desk.state.recordList.clear();
+        // A list without a page shows one line and nothing to save.
+        desk.state.recordList.setEntries({u"x"_s, item(u"SHOW_MAP"_s)});
         QCoreApplication::processEvents();
-        QVERIFY(overview->findChild<QLabel *>(u"lblKeineSeite"_s)->isVisible());
+        const QLabel *line = overview->findChild<QLabel *>(u"lblKeineSeite"_s);
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), u"Das Menü hat noch keine Seite."_s);
         QVERIFY(!overview->view()->isVisible());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdBilder"_s)->isEnabled());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdPdf"_s)->isEnabled());
 
         // Shown again, the open window comes to the front; closing the program closes it.
         desk.trigger(u"mnuEUebersicht"_s);
@@ -187,19 +169,6 @@ private slots:
         QCOMPARE(place.picture.toImage() == ButtonPicture::templatePicture().toImage(), templatePicture);
     }
 
-    void aListWithoutPageShowsOneLine()
-    {
-        Desk desk;
-        OverviewWindow *overview = openOverview(desk, {u"x"_s, item(u"SHOW_MAP"_s)});
-        QVERIFY(overview);
-        const QLabel *line = overview->findChild<QLabel *>(u"lblKeineSeite"_s);
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), u"Das Menü hat noch keine Seite."_s);
-        QVERIFY(!overview->view()->isVisible());
-        QVERIFY(!overview->findChild<QPushButton *>(u"cmdBilder"_s)->isEnabled());
-        QVERIFY(!overview->findChild<QPushButton *>(u"cmdPdf"_s)->isEnabled());
-    }
-
     void aClickOnAPlaceSelectsItsRecord_data()
     {
         QTest::addColumn<int>("page");
@@ -237,7 +206,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(overview));
         QCOMPARE(overview->view()->zoom(), 1.0);
         QTest::keyClick(overview, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(overview->view()->zoom(), 1.5);
         QCOMPARE(overview->view()->grid().pageRect(0).size(), QSize(249, 405));
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
