@@ -175,23 +175,6 @@ private slots:
         QCOMPARE(painted(desk.state, 0).copy(QRect(topLeft, QSize(80, 50))), expected);
     }
 
-    void aLargerPainterDrawsALargerPage()
-    {
-        ShownPage page;
-        page.title = u"Optionen 1"_s;
-        page.places.at(3) = {true, ButtonPicture::templatePicture(), u"Weiter"_s, u"page"_s};
-        QImage image(PagePainter::DeviceSize * 2, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::red);
-        QPainter painter(&image);
-        painter.scale(2, 2);
-        PagePainter::paint(painter, page);
-        painter.end();
-        const QImage picture = ButtonPicture::templatePicture().toImage().convertToFormat(image.format());
-        // Place 3 begins at (81, 105); at twice the size each pixel is four.
-        QCOMPARE(image.pixelColor(2 * 81 + 10, 2 * 105 + 10), picture.pixelColor(5, 5));
-        QCOMPARE(image.pixelColor(331, 539), QGuiApplication::palette().color(QPalette::Window));
-    }
-
     void windowsStayOnTheScreen()
     {
         // Kept on a smaller screen than the one the place was drawn for.
