@@ -9,16 +9,13 @@ program=${3:-}
 id=de.qd5tastwerk.Tastwerk
 menu_type=application/x-qd5tastwerk-menu
 
-need() {
-    if ! command -v "$1" >/dev/null 2>&1; then
-        echo "FAIL: $1 is not installed (Debian package $2)" >&2
-        exit 1
-    fi
-}
-
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+need() {
+    command -v "$1" >/dev/null 2>&1 || fail "$1 is not installed (Debian package $2)"
 }
 
 work=$(mktemp -d)

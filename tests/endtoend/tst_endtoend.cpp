@@ -1,7 +1,6 @@
 #include "common/ClickableImage.h"
 #include "Desk.h"
 #include "editor/EntryListBox.h"
-#include "MenuBarClicks.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
 #include "TestData.h"
@@ -11,9 +10,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -28,9 +29,24 @@ class TestEndToEnd : public QObject
 
     std::unique_ptr<Desk> m_desk;
 
+    // Opens `menu` in the menu bar and clicks its `entry`, as the mouse would.
     void chooseMenu(const QString &menu, const QString &entry)
     {
-        QVERIFY2(MenuBarClicks::choose(m_desk->window.menuBar(), menu, entry), qPrintable(menu + u" → "_s + entry));
+        const auto find = [](const QList<QAction *> &actions, const QString &text) {
+            const auto found =
+                std::find_if(actions.cbegin(), actions.cend(), [&](QAction *action) { return action->text() == text; });
+            return found == actions.cend() ? nullptr : *found;
+        };
+        QMenuBar *bar = m_desk->window.menuBar();
+        QAction *menuAction = find(bar->actions(), menu);
+        QVERIFY2(menuAction && menuAction->menu(), qPrintable(menu));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menuAction).center());
+        QMenu *popup = menuAction->menu();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QAction *entryAction = find(popup->actions(), entry);
+        QVERIFY2(entryAction && entryAction->isEnabled(), qPrintable(menu + u" → "_s + entry));
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entryAction).center());
+        QVERIFY(!popup->isVisible());
     }
 
     // The button of `command` when it is shown: members are numbered in the
