@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
-# The files that make the program at home on a desktop, checked with the
-# tools the desktops and Debian use themselves.
-#
-#   tests/desktop/check.sh desktop-entry|metainfo|mime|manpage SOURCE_DIR [PROGRAM]
-#
-# A tool that is missing fails the check and names the Debian package that
-# brings it (scripts/setup.sh installs them all).
+# tests/desktop/check.sh desktop-entry|metainfo|mime|manpage SOURCE_DIR [PROGRAM]
+# A missing tool fails the check and names the Debian package that brings it.
 set -euo pipefail
 
 mode=$1
@@ -14,16 +9,13 @@ program=${3:-}
 id=de.qd5tastwerk.Tastwerk
 menu_type=application/x-qd5tastwerk-menu
 
-need() {
-    if ! command -v "$1" >/dev/null 2>&1; then
-        echo "FAIL: $1 is not installed (Debian package $2)" >&2
-        exit 1
-    fi
-}
-
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+need() {
+    command -v "$1" >/dev/null 2>&1 || fail "$1 is not installed (Debian package $2)"
 }
 
 work=$(mktemp -d)

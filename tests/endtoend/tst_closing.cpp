@@ -2,7 +2,6 @@
 #include "common/QtUserDialogs.h"
 #include "editor/EntryListBox.h"
 #include "MainWindow.h"
-#include "MenuBarClicks.h"
 #include "TestFolder.h"
 
 #include <QAbstractButton>
@@ -11,20 +10,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-struct Box
-{
-    QString text;
-    QStringList buttons;
-    Qt::TextFormat format;
-};
-
-} // namespace
 
 // The end of the program on a real X server, with the boxes a person sees:
 // a change that is not saved keeps the window open until the person says
@@ -33,18 +22,13 @@ class TestClosing : public QObject
 {
     Q_OBJECT
 
-    QList<Box> m_boxes;
+    // Each box that shows, one after the other, gets the next answer
+    // clicked; its text and its buttons are noted.
     QStringList m_answers;
+    QStringList m_texts;
+    QStringList m_buttons;
     QPointer<QMessageBox> m_answered;
     QTimer m_watch;
-
-    // Each box that shows, one after the other, gets the next of `answers`
-    // clicked; its text and buttons are noted.
-    void answerBoxes(const QStringList &answers)
-    {
-        m_answers = answers;
-        m_watch.start();
-    }
 
     void answerShownBox()
     {
@@ -53,15 +37,16 @@ class TestClosing : public QObject
             return;
         m_answered = box;
         const QString answer = m_answers.takeFirst();
-        Box seen{box->text(), {}, box->textFormat()};
+        // Entries and file names are quoted as they are.
+        m_texts << (box->textFormat() == Qt::PlainText ? box->text() : u"(not plain text) "_s + box->text());
+        m_buttons.clear();
         QAbstractButton *chosen = nullptr;
         for (QAbstractButton *button : box->buttons()) {
-            seen.buttons << button->text();
+            m_buttons << button->text();
             if (button->text() == answer)
                 chosen = button;
         }
-        seen.buttons.sort(); // the box orders them as the platform wants
-        m_boxes << seen;
+        m_buttons.sort(); // the box orders them as the platform wants
         chosen ? chosen->click() : box->reject();
     }
 
@@ -70,6 +55,7 @@ private slots:
     {
         m_watch.setInterval(10);
         connect(&m_watch, &QTimer::timeout, this, &TestClosing::answerShownBox);
+        m_watch.start();
         QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
         QVERIFY2(GermanTranslation::install(*QCoreApplication::instance()), "Qt's German translation is missing");
     }
@@ -91,29 +77,23 @@ private slots:
         const QStringList entries{u"MENUPAGE|TASK_PAGE1|Łodz 1|"_s};
         QCOMPARE(window.state().recordList.entries(), entries);
         const QString question = u"Das Menü wurde geändert. Änderungen speichern?"_s;
-        const QStringList threeButtons{u"&Ja"_s, u"&Nein"_s, u"Abbrechen"_s}; // sorted
 
-        answerBoxes({u"Abbrechen"_s});
-        QVERIFY(MenuBarClicks::choose(window.menuBar(), u"&Datei"_s, u"&Ende"_s));
-        QVERIFY(window.isVisible());
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes.at(0).text, question);
-        QCOMPARE(m_boxes.at(0).buttons, threeButtons);
-        QCOMPARE(m_boxes.at(0).format, Qt::PlainText); // entries and file names are quoted as they are
+        m_answers = {u"Abbrechen"_s};
+        QVERIFY(!window.close()); // what "&Ende" does
+        QCOMPARE(m_texts, QStringList{question});
+        QCOMPARE(m_buttons, (QStringList{u"&Ja"_s, u"&Nein"_s, u"Abbrechen"_s}));
 
         // "Ł" is refused before any file dialog.
-        answerBoxes({u"&Ja"_s, u"OK"_s});
-        QVERIFY(MenuBarClicks::choose(window.menuBar(), u"&Datei"_s, u"&Ende"_s));
-        QCOMPARE(m_boxes.size(), 3);
-        QVERIFY(m_boxes.at(2).text.startsWith(u"Die Datei wurde nicht gespeichert."_s));
-        QVERIFY(window.isVisible());
+        m_answers = {u"&Ja"_s, u"OK"_s};
+        QVERIFY(!window.close());
+        QCOMPARE(m_texts.size(), 3);
+        QVERIFY(m_texts.at(2).startsWith(u"Die Datei wurde nicht gespeichert."_s));
         QCOMPARE(window.state().recordList.entries(), entries);
         QVERIFY(window.state().recordListModified);
 
-        answerBoxes({u"&Nein"_s});
-        QVERIFY(MenuBarClicks::choose(window.menuBar(), u"&Datei"_s, u"&Ende"_s));
-        QCOMPARE(m_boxes.size(), 4);
-        QVERIFY(!window.isVisible());
+        m_answers = {u"&Nein"_s};
+        QVERIFY(window.close());
+        QCOMPARE(m_texts.size(), 4);
         QVERIFY(QDir(folder.path()).entryList(QDir::Files).isEmpty());
     }
 };

@@ -78,7 +78,6 @@ private slots:
         load->trigger();
         desk.acceptFileList();
         QCOMPARE(desk.state.buttonFiles.entries(), (QStringList{u"about.gif"_s, u"page.gif"_s, u"readme.txt"_s}));
-        QCOMPARE(desk.buttonField().count(), 3);
         QVERIFY(choose->isEnabled() && !load->isEnabled());
         QCOMPARE(desk.dialogs.shown.size(), 0);
     }

@@ -3,7 +3,6 @@
 #include "library/ButtonFolderPath.h"
 #include "library/ButtonPaging.h"
 #include "library/CaptionLookup.h"
-#include "library/Drives.h"
 #include "TestData.h"
 #include "TestFolder.h"
 
@@ -70,9 +69,6 @@ private slots:
                 shown << paging.batch();
         }
         QCOMPARE(shown, batches);
-        paging.reset();
-        QVERIFY(paging.step(buttons));
-        QCOMPARE(paging.batch(), 0);
     }
 
     void batchPlanOfTheLastBatch()
@@ -125,15 +121,6 @@ private slots:
         const QString text = QDir::toNativeSeparators(folder.path()) + QDir::separator();
         QCOMPARE(ButtonFolderPath::fromFolder(folder.path() + u"/x/.."_s), text);
         QCOMPARE(ButtonFolderPath::fromFolder(QDir::rootPath()), QDir::toNativeSeparators(QDir::rootPath()));
-    }
-
-    void drivesReady()
-    {
-        TestFolder folder;
-        for (const QString &drive : Drives::available())
-            QVERIFY2(Drives::isReady(drive), qPrintable(drive));
-        QVERIFY(Drives::isReady(Drives::rootOf(folder.path())));
-        QVERIFY(!Drives::isReady(folder.filePath(u"gone/"_s)));
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
@@ -47,19 +48,6 @@ OverviewWindow *openOverview(Desk &desk, const QStringList &records)
     return controller ? controller->overviewWindow() : nullptr;
 }
 
-int pdfPages(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(u"pdfinfo"_s, {path});
-    if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0)
-        return -1;
-    for (const QString &line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n')) {
-        if (line.startsWith(u"Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
-
 } // namespace
 
 class TestOverview : public QObject
@@ -67,42 +55,20 @@ class TestOverview : public QObject
     Q_OBJECT
 
 private slots:
+    // A page is 166 x 270, its number label 20 high; 16 between cells and around them.
     void pagesFillRowsAsTheWidthAllows_data()
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<qreal>("zoom");
         QTest::addColumn<int>("columns");
-        QTest::addColumn<QList<QRect>>("pages"); // pages 0, 1, 2, 3 and 6
-        QTest::addColumn<int>("height");
-        // A page is 166 x 270, its number label 20 high; 16 between cells and around them.
-        QTest::newRow("600 wide: three to a row") << 600 << 1.0 << 3
-                                                  << QList<QRect>{{16, 36, 166, 270},
-                                                                  {198, 36, 166, 270},
-                                                                  {380, 36, 166, 270},
-                                                                  {16, 342, 166, 270},
-                                                                  {16, 648, 166, 270}}
-                                                  << 16 + 3 * 306;
-        QTest::newRow("400 wide: two to a row") << 400 << 1.0 << 2
-                                                << QList<QRect>{{16, 36, 166, 270},
-                                                                {198, 36, 166, 270},
-                                                                {16, 342, 166, 270},
-                                                                {198, 342, 166, 270},
-                                                                {16, 954, 166, 270}}
-                                                << 16 + 4 * 306;
-        QTest::newRow("narrower than a page: one to a row") << 100 << 1.0 << 1
-                                                            << QList<QRect>{{16, 36, 166, 270},
-                                                                            {16, 342, 166, 270},
-                                                                            {16, 648, 166, 270},
-                                                                            {16, 954, 166, 270},
-                                                                            {16, 1872, 166, 270}}
-                                                            << 16 + 7 * 306;
-        QTest::newRow("400 wide at half size: three to a row") << 400 << 0.5 << 3
-                                                               << QList<QRect>{{16, 36, 83, 135},
-                                                                               {115, 36, 83, 135},
-                                                                               {214, 36, 83, 135},
-                                                                               {16, 207, 83, 135},
-                                                                               {16, 378, 83, 135}}
-                                                               << 16 + 3 * 171;
+        QTest::addColumn<QRect>("fifthPage");
+        QTest::addColumn<int>("height"); // of seven pages
+        QTest::newRow("600 wide: three to a row") << 600 << 1.0 << 3 << QRect(198, 342, 166, 270) << 16 + 3 * 306;
+        QTest::newRow("400 wide: two to a row") << 400 << 1.0 << 2 << QRect(16, 648, 166, 270) << 16 + 4 * 306;
+        QTest::newRow("narrower than a page: one to a row")
+            << 100 << 1.0 << 1 << QRect(16, 1260, 166, 270) << 16 + 7 * 306;
+        QTest::newRow("400 wide at half size: three to a row")
+            << 400 << 0.5 << 3 << QRect(115, 207, 83, 135) << 16 + 3 * 171;
     }
 
     void pagesFillRowsAsTheWidthAllows()
@@ -110,22 +76,20 @@ private slots:
         QFETCH(int, width);
         QFETCH(qreal, zoom);
         QFETCH(int, columns);
-        QFETCH(QList<QRect>, pages);
+        QFETCH(QRect, fifthPage);
         QFETCH(int, height);
         const PageGrid grid(7, width, zoom, 20);
         QCOMPARE(grid.columns(), columns);
-        const QList<QRect> laidOut{grid.pageRect(0), grid.pageRect(1), grid.pageRect(2), grid.pageRect(3),
-                                   grid.pageRect(6)};
-        QCOMPARE(laidOut, pages);
+        QCOMPARE(grid.pageRect(0), QRect(QPoint(16, 36), fifthPage.size()));
+        QCOMPARE(grid.pageRect(4), fifthPage);
         QCOMPARE(grid.contentHeight(), height);
-        QCOMPARE(grid.pageAt(pages.at(3).center()), 3);
-        QCOMPARE(grid.pageAt(pages.at(0).topLeft() - QPoint(0, 5)), -1); // on the label
+        QCOMPARE(grid.pageAt(fifthPage.center()), 4);
+        QCOMPARE(grid.pageAt(fifthPage.topLeft() - QPoint(0, 5)), -1); // on the label
     }
 
     void f8OpensTheOverviewWhichFollowsTheList()
     {
         Desk desk;
-        QCOMPARE(desk.child<QAction>(u"mnuEUebersicht"_s)->shortcut(), QKeySequence(Qt::Key_F8));
         OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
         QVERIFY(overview && overview->isVisible());
         QCOMPARE(overview->pages().count(), 2);
@@ -137,10 +101,13 @@ private slots:
         QCOMPARE(overview->pages().count(), 3);
         QVERIFY(!overview->pages().page(2).reachable);
 
-        desk.state.recordList.clear();
+        // A list without a page shows one line and nothing to save.
+        desk.state.recordList.setEntries({u"x"_s, item(u"SHOW_MAP"_s)});
         QCoreApplication::processEvents();
         QVERIFY(overview->findChild<QLabel *>(u"lblKeineSeite"_s)->isVisible());
         QVERIFY(!overview->view()->isVisible());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdBilder"_s)->isEnabled());
+        QVERIFY(!overview->findChild<QPushButton *>(u"cmdPdf"_s)->isEnabled());
 
         // Shown again, the open window comes to the front; closing the program closes it.
         desk.trigger(u"mnuEUebersicht"_s);
@@ -187,29 +154,15 @@ private slots:
         QCOMPARE(place.picture.toImage() == ButtonPicture::templatePicture().toImage(), templatePicture);
     }
 
-    void aListWithoutPageShowsOneLine()
-    {
-        Desk desk;
-        OverviewWindow *overview = openOverview(desk, {u"x"_s, item(u"SHOW_MAP"_s)});
-        QVERIFY(overview);
-        const QLabel *line = overview->findChild<QLabel *>(u"lblKeineSeite"_s);
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), u"Das Menü hat noch keine Seite."_s);
-        QVERIFY(!overview->view()->isVisible());
-        QVERIFY(!overview->findChild<QPushButton *>(u"cmdBilder"_s)->isEnabled());
-        QVERIFY(!overview->findChild<QPushButton *>(u"cmdPdf"_s)->isEnabled());
-    }
-
     void aClickOnAPlaceSelectsItsRecord_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("place"); // -1: the title line
         QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("a command") << 0 << 1 << 3 << u"MENUITEM|TASK_SHOW_MAP|"_s;
-        QTest::newRow("a page turn") << 1 << 2 << 11 << u"MENUITEM|TASK_PAGE1|"_s;
-        QTest::newRow("the title line") << 1 << -1 << 8 << u"MENUPAGE|TASK_PAGE2|Optionen 2|"_s;
-        QTest::newRow("an empty place") << 1 << 4 << -1 << QString();
+        QTest::newRow("a command") << 0 << 1 << 3;
+        QTest::newRow("a page turn") << 1 << 2 << 11;
+        QTest::newRow("the title line") << 1 << -1 << 8;
+        QTest::newRow("an empty place") << 1 << 4 << -1;
     }
 
     void aClickOnAPlaceSelectsItsRecord()
@@ -217,16 +170,13 @@ private slots:
         QFETCH(int, page);
         QFETCH(int, place);
         QFETCH(int, row);
-        QFETCH(QString, text);
         Desk desk;
         OverviewWindow *overview = openOverview(desk, TestData::WorkedExample);
         QVERIFY(QTest::qWaitForWindowExposed(overview));
         const QRect target = place < 0 ? PagePainter::titleRect() : PagePainter::pictureRect(place);
         const QPoint point = overview->view()->grid().pageRect(page).topLeft() + target.center();
         QTest::mouseClick(overview->view()->viewport(), Qt::LeftButton, {}, point);
-        const auto *records = desk.child<EntryListBox>(u"cboQDMenu_0"_s);
-        QCOMPARE(records->currentRow(), row);
-        QCOMPARE(records->text(), text);
+        QCOMPARE(desk.child<EntryListBox>(u"cboQDMenu_0"_s)->currentRow(), row);
     }
 
     void ctrlPlusAndCtrlMinusZoom()
@@ -237,7 +187,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(overview));
         QCOMPARE(overview->view()->zoom(), 1.0);
         QTest::keyClick(overview, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(overview->view()->zoom(), 1.5);
         QCOMPARE(overview->view()->grid().pageRect(0).size(), QSize(249, 405));
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
         QTest::keyClick(overview, Qt::Key_Minus, Qt::ControlModifier);
@@ -272,8 +221,10 @@ private slots:
         desk.dialogs.chooseFile(folder);
         QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdBilder"_s), Qt::LeftButton);
         QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{u"Seite-01.png"_s, u"Seite-02.png"_s}));
-        QCOMPARE(QImage(folder + u"/Seite-01.png"_s).size(), QSize(332, 540));
-        QCOMPARE(QImage(folder + u"/Seite-02.png"_s).size(), QSize(332, 540));
+        const QImage first(folder + u"/Seite-01.png"_s);
+        QCOMPARE(first.size(), QSize(332, 540));
+        // The whole page, drawn at twice the size, up to its far corner.
+        QCOMPARE(first.pixelColor(331, 539), QGuiApplication::palette().color(QPalette::Window));
 
         // Asked first, "No" keeps what is there.
         desk.folder.write(u"bilder/Seite-02.png"_s, "alt");
@@ -300,7 +251,6 @@ private slots:
     {
         QTest::addColumn<int>("menuPages");
         QTest::addColumn<int>("sheets");
-        QTest::newRow("two pages") << 2 << 1;
         QTest::newRow("twelve pages") << 12 << 1;
         QTest::newRow("thirteen pages") << 13 << 2;
     }
@@ -313,12 +263,13 @@ private slots:
         OverviewWindow *overview = openOverview(desk, pages(menuPages));
         desk.dialogs.chooseFile(desk.folder.filePath(u"menu"_s)); // the suffix is added
         QTest::mouseClick(overview->findChild<QPushButton *>(u"cmdPdf"_s), Qt::LeftButton);
-        const QString pdf = desk.folder.filePath(u"menu.pdf"_s);
-        QVERIFY(desk.folder.read(u"menu.pdf"_s).startsWith("%PDF-"));
-        const int read = pdfPages(pdf);
-        QVERIFY2(read >= 0, "pdfinfo (Debian's poppler-utils, scripts/setup.sh) must be there to read the PDF back");
-        QCOMPARE(read, sheets);
         QCOMPARE(desk.dialogs.shown.size(), 1);
+        QProcess pdfinfo;
+        pdfinfo.start(u"pdfinfo"_s, {desk.folder.filePath(u"menu.pdf"_s)});
+        QVERIFY2(pdfinfo.waitForFinished(), "pdfinfo (Debian's poppler-utils, scripts/setup.sh) must be there");
+        QCOMPARE(pdfinfo.exitCode(), 0);
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QVERIFY2(info.contains(QRegularExpression(u"\nPages: +%1\n"_s.arg(sheets))), qPrintable(info));
     }
 
     void thePdfAsksBeforeOverwriting()

@@ -1,10 +1,17 @@
 #include "common/ButtonPicture.h"
+#include "common/ClickableImage.h"
+#include "common/WindowPlacement.h"
 #include "Desk.h"
 #include "GifBytes.h"
+#include "preview/PageDirectory.h"
+#include "preview/PagePainter.h"
 #include "preview/PreviewController.h"
 #include "preview/PreviewWindow.h"
+#include "preview/ShownPage.h"
+#include "TestData.h"
 
 #include <QLabel>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +41,39 @@ struct PreviewDesk : Desk
     QString title() const { return label(u"lblMenu"_s)->text(); }
 };
 
+QString buttonFolder()
+{
+    return TestData::sourcePath(u"data/buttons/"_s);
+}
+
+// The worked example over our button set.
+void showWorkedExample(Desk &desk)
+{
+    desk.state.buttonFolder = buttonFolder();
+    desk.state.buttonFiles.setEntries(QDir(buttonFolder()).entryList({u"*.gif"_s}, QDir::Files, QDir::Name));
+    desk.state.recordList.setEntries(TestData::WorkedExample);
+}
+
+// The page as the painter draws it from the records alone, at scale 1.
+QImage painted(const ProgramState &state, int index)
+{
+    ShownPage page;
+    page.apply(PageDirectory(state.recordList.entries())
+                   .render(index, state.recordList.entries(), state.buttonFiles.entries(), state.vocabulary.entries()),
+               [](const std::optional<QString> &file) {
+                   return file ? ButtonPicture::load(buttonFolder() + *file) : ButtonPicture::templatePicture();
+               });
+    QImage image(PagePainter::DeviceSize, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    PagePainter::paint(painter, page);
+    return image;
+}
+
+QImage grabbed(QWidget *window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 } // namespace
 
 class TestPreviewWindow : public QObject
@@ -59,6 +99,8 @@ private slots:
     void pageTurnsWithoutPageGif()
     {
         PreviewDesk desk;
+        QTest::mouseClick(desk.image(1), Qt::LeftButton); // only a page turn turns the page
+        QCOMPARE(desk.title(), u"A 1"_s);
         QTest::mouseClick(desk.image(2), Qt::LeftButton);
         QCOMPARE(desk.title(), u"B 2"_s);
         QCOMPARE(desk.image(0)->toolTip(), u"plan_via"_s); // named after its file
@@ -70,13 +112,19 @@ private slots:
         QCOMPARE(desk.title(), u"A 1"_s);
     }
 
-    void shownAgainTheWindowKeepsItsPage()
+    // Shown again, the open window keeps its page; closed by the user and
+    // shown again, it starts on the first.
+    void shownAgainTheWindowKeepsItsPageUntilClosed()
     {
         PreviewDesk desk;
         QTest::mouseClick(desk.image(2), Qt::LeftButton);
         desk.click(Builder::ShowMenu);
         QCOMPARE(desk.preview()->previewWindow(), desk.shown);
         QCOMPARE(desk.title(), u"B 2"_s);
+        desk.shown->close();
+        desk.click(Builder::ShowMenu);
+        desk.shown = desk.preview()->previewWindow();
+        QCOMPARE(desk.title(), u"A 1"_s);
     }
 
     void closesWithTheMainWindow()
@@ -84,6 +132,61 @@ private slots:
         PreviewDesk desk;
         desk.window.close();
         QVERIFY(!desk.preview()->previewWindow());
+    }
+
+    // The preview window and the overview draw a page the same way.
+    void thePainterDrawsThePreviewWindowsPages()
+    {
+        Desk desk;
+        showWorkedExample(desk);
+        desk.state.vocabulary.setEntries(TestData::vocabulary());
+        desk.click(Builder::ShowMenu);
+        PreviewWindow *preview = desk.preview()->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QCOMPARE(grabbed(preview).size(), QSize(166, 270));
+        QCOMPARE(grabbed(preview), painted(desk.state, 0));
+        QTest::mouseClick(preview->findChild<ClickableImage *>(u"imgMen_5"_s), Qt::LeftButton);
+        QCOMPARE(grabbed(preview), painted(desk.state, 1));
+    }
+
+    // Each picture lies where the device shows it: two columns of 80, rows
+    // 80 apart, inside a one-pixel frame that begins 24 pixels down.
+    void picturesLieInTheirPlaces_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("top left") << 0 << u"navigate_to.gif"_s << QPoint(1, 25);
+        QTest::newRow("top right") << 1 << u"show_map.gif"_s << QPoint(81, 25);
+        QTest::newRow("middle left") << 2 << u"plan_via.gif"_s << QPoint(1, 105);
+        QTest::newRow("bottom right") << 5 << u"page.gif"_s << QPoint(81, 185);
+    }
+
+    void picturesLieInTheirPlaces()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, file);
+        QFETCH(QPoint, topLeft);
+        Desk desk;
+        showWorkedExample(desk);
+        const QImage expected = QImage(buttonFolder() + file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(expected.size(), QSize(80, 50));
+        QCOMPARE(PagePainter::pictureRect(place), QRect(topLeft, QSize(80, 50)));
+        QCOMPARE(painted(desk.state, 0).copy(QRect(topLeft, QSize(80, 50))), expected);
+    }
+
+    void windowsStayOnTheScreen()
+    {
+        // Kept on a smaller screen than the one the place was drawn for.
+        const QRect drawnPlace(802, 259, 166, 270);
+        const QMargins frame(4, 30, 4, 4);
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 1280, 800}), drawnPlace);
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 800, 500}), QRect(630, 226, 166, 270));
+        QCOMPARE(WindowPlacement::keptOnScreen(drawnPlace, frame, {0, 0, 100, 100}), QRect(4, 30, 166, 270));
+        // Centred as the widget style centres: each half rounded down on its own.
+        const QRect available(-1279, 31, 1279, 769);
+        QCOMPARE(WindowPlacement::centredOnScreen({531, 547}, available), QRect(-905, 142, 531, 547));
+        QCOMPARE(WindowPlacement::centredOnScreen({1400, 900}, available), QRect(-1340, -35, 1400, 900));
     }
 };
 

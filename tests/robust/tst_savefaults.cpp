@@ -5,15 +5,12 @@
 #include "files/EntryFileFormat.h"
 #include "files/FileCommands.h"
 #include "files/FileTexts.h"
-#include "LargeMenu.h"
 #include "model/ProgramState.h"
 #include "ScriptedDialogs.h"
-#include "TestData.h"
 #include "TestFolder.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -22,12 +19,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
-#ifdef Q_OS_LINUX
-#include <sys/mount.h>
-#endif
 
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 using Outcome = SaveProcedure::Outcome;
@@ -40,6 +33,19 @@ QByteArray bytesOf(const QStringList &entries)
 {
     return EntryFileFormat::encode(entries).bytes;
 }
+
+QStringList largeMenu(QChar variant, int records)
+{
+    QStringList list{u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s};
+    for (int record = 1; record <= records; ++record)
+        list << u"MENUITEM|TASK_%1_%2|"_s.arg(variant).arg(record, 6, 10, QChar(u'0'));
+    return list;
+}
+
+// The two menus a killed save writes over each other: different lengths and
+// texts, so that any mix of the two is told apart from both.
+const QStringList First = largeMenu(u'A', 80000);
+const QStringList Second = largeMenu(u'B', 90000);
 
 // Removes the folder of the chosen file right after the dialog, when asked to.
 struct VanishingFolderDialogs : ScriptedDialogs
@@ -55,27 +61,19 @@ struct VanishingFolderDialogs : ScriptedDialogs
     }
 };
 
-// The program's "&Speichern" over the large menu, or its save of the
-// vocabulary at shut-down, with the dialog scripted.
+// The program's "&Speichern" with the dialog scripted.
 struct Saving
 {
     ProgramState state;
     VanishingFolderDialogs dialogs;
     FileCommands commands{state, dialogs};
     QStringList entries;
-    bool vocabulary = false;
 
-    explicit Saving(const QStringList &list = LargeMenu::First, bool ofVocabulary = false)
+    explicit Saving(const QStringList &list = First)
         : entries(list)
-        , vocabulary(ofVocabulary)
     {
-        if (vocabulary) {
-            state.vocabulary.setEntries(entries);
-            state.vocabularyModified = true;
-        } else {
-            state.recordList.setEntries(entries);
-            state.recordListModified = true;
-        }
+        state.recordList.setEntries(entries);
+        state.recordListModified = true;
     }
 
     Outcome saveAs(const QString &path)
@@ -83,10 +81,7 @@ struct Saving
         dialogs.chooseFile(path);
         if (QFileInfo::exists(path) && !QFileInfo(path).isDir())
             dialogs.answer(UserDialogs::Answer::Yes);
-        if (!vocabulary)
-            return commands.saveMenuFile();
-        state.startDirectory = QFileInfo(path).absolutePath();
-        return commands.saveVocabularyAtExit();
+        return commands.saveMenuFile();
     }
 
     // The write failed, said so, and nothing of the list was given up; the
@@ -96,8 +91,8 @@ struct Saving
     {
         QCOMPARE(outcome, Outcome::Failed);
         QCOMPARE(dialogs.messages().last(), FileTexts::writeError());
-        QCOMPARE((vocabulary ? state.vocabulary : state.recordList).entries(), entries);
-        QVERIFY(vocabulary ? state.vocabularyModified : state.recordListModified);
+        QCOMPARE(state.recordList.entries(), entries);
+        QVERIFY(state.recordListModified);
         if (oldFile.isEmpty())
             return;
         QFile file(oldFile);
@@ -110,95 +105,24 @@ struct Saving
     }
 };
 
-// A folder on a file system without one free block. Where the test may
-// mount one (as root on Linux), a tmpfs of 64 KiB filled to the last block;
-// elsewhere a file size limit of no bytes at all plays the full disk while
-// the save runs.
-class FullDisk
+// Run as `tst_savefaults --keep-saving FILE`: saves the two large menus over
+// one file by turns, with the program's own "&Speichern", until killed.
+int keepSaving(const QString &path)
 {
-public:
-    FullDisk()
-    {
-#ifdef Q_OS_LINUX
-        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=64k") == 0)
-            m_mounted = true;
-        else
-            m_notMounted = QString::fromLocal8Bit(std::strerror(errno));
-#else
-        m_notMounted = u"only Linux mounts a tmpfs"_s;
-#endif
-        QDir(m_dir.path()).mkdir(u"menus"_s);
+    ProgramState state;
+    ScriptedDialogs dialogs;
+    FileCommands commands(state, dialogs);
+    std::puts("saving");
+    std::fflush(stdout);
+    for (int turn = 0;; turn = 1 - turn) {
+        state.recordList.setEntries(turn == 0 ? Second : First);
+        dialogs.chooseFile(path);
+        dialogs.answer(UserDialogs::Answer::Yes);
+        if (commands.saveMenuFile() != Outcome::Saved)
+            return 1;
+        dialogs.shown.clear();
     }
-    ~FullDisk()
-    {
-#ifdef Q_OS_LINUX
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
-#endif
-    }
-    FullDisk(const FullDisk &) = delete;
-    FullDisk &operator=(const FullDisk &) = delete;
-
-    QString write(const QString &name, const QByteArray &bytes) const
-    {
-        const QString path = m_dir.filePath(u"menus/"_s + name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        return path;
-    }
-
-    QString kind() const
-    {
-        return m_mounted ? u"a full tmpfs"_s : u"a file size limit of 0 bytes (no tmpfs: %1)"_s.arg(m_notMounted);
-    }
-
-    // Takes the last block, or says why the disk cannot be made full.
-    QString fill() const
-    {
-        if (!m_mounted) {
-#ifdef Q_OS_UNIX
-            return {};
-#else
-            return u"no tmpfs and no file size limit here: %1"_s.arg(m_notMounted);
-#endif
-        }
-        QFile filler(m_dir.filePath(u"filler"_s));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return u"cannot write the filler: "_s + filler.errorString();
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size()) { }
-        QFile probe(m_dir.filePath(u"probe"_s));
-        const bool full = probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && probe.write("p", 1) != 1;
-        probe.remove();
-        return full ? QString() : u"the tmpfs takes more after the filler"_s;
-    }
-
-    template<typename Save>
-    Outcome whileFull(Save save) const
-    {
-        if (m_mounted)
-            return save();
-#ifdef Q_OS_UNIX
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit nothing{0, previous.rlim_max};
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &nothing);
-        const Outcome outcome = save();
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-        return outcome;
-#else
-        return save();
-#endif
-    }
-
-private:
-    QTemporaryDir m_dir{QDir::tempPath() + u"/tastwerk-full-XXXXXX"_s};
-    bool m_mounted = false;
-    QString m_notMounted;
-};
+}
 
 #ifdef Q_OS_UNIX
 // For root, as whom permissions do not hold: acting as "nobody", really and
@@ -225,26 +149,25 @@ class TestSaveFaults : public QObject
 private slots:
     void killedWhileSaving()
     {
-        // QProcess::kill() ends the helper as abruptly on every system:
-        // SIGKILL on Unix, TerminateProcess on Windows.
+        // QProcess::kill() ends the saving process as abruptly on every
+        // system: SIGKILL on Unix, TerminateProcess on Windows.
         TestFolder folder;
-        const QByteArray first = bytesOf(LargeMenu::First);
-        const QByteArray second = bytesOf(LargeMenu::Second);
-        const QString path = folder.write(u"menu.mnu"_s, first);
+        const QString path = folder.write(u"menu.mnu"_s, bytesOf(First));
         QRandomGenerator random(9);
         for (int round = 0; round < 10; ++round) {
-            QProcess helper;
-            helper.start(QStringLiteral(SAVEFAULTS_HELPER), {path});
-            QVERIFY(helper.waitForStarted());
-            QVERIFY(helper.waitForReadyRead());
+            QProcess saver;
+            saver.start(QCoreApplication::applicationFilePath(), {u"--keep-saving"_s, path});
+            QVERIFY(saver.waitForStarted());
+            QVERIFY(saver.waitForReadyRead());
             // Somewhere in the first few saves: before, inside or between
             // writes, or in the rename that ends one.
             QThread::msleep(random.bounded(250));
-            QCOMPARE(helper.state(), QProcess::Running);
-            helper.kill();
-            QVERIFY(helper.waitForFinished());
+            QCOMPARE(saver.state(), QProcess::Running);
+            saver.kill();
+            QVERIFY(saver.waitForFinished());
             const QByteArray now = folder.read(u"menu.mnu"_s);
-            QVERIFY2(now == first || now == second, qPrintable(u"round %1: %2 bytes"_s.arg(round).arg(now.size())));
+            QVERIFY2(now == bytesOf(First) || now == bytesOf(Second),
+                     qPrintable(u"round %1: %2 bytes"_s.arg(round).arg(now.size())));
         }
 
         // Whatever a killed save left behind does not stand in the way of the next one.
@@ -253,61 +176,52 @@ private slots:
         QCOMPARE(folder.read(u"menu.mnu"_s), bytesOf(OldMenu));
     }
 
-    void fullDisk()
+    // Every write to the device fails for want of space.
+    void fullDevice()
     {
-#ifdef Q_OS_UNIX
-        // The device itself: every write to it fails for want of space.
+#ifndef Q_OS_UNIX
+        QFAIL("no /dev/full here");
+#endif
         Saving device;
         device.verifyFailed(device.saveAs(u"/dev/full"_s));
-
-        // A disk that fills up halfway through the new file, played by a
-        // file size limit of 64 KiB for this process.
-        TestFolder folder;
-        const QString path = folder.write(u"menu.mnu"_s, bytesOf(OldMenu));
-        rlimit previous{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-        const rlimit limited{64 * 1024, previous.rlim_max};
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        Saving saving;
-        const Outcome outcome = saving.saveAs(path);
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-        saving.verifyFailed(outcome, path);
-#else
-        QFAIL("no /dev/full and no file size limit here: a full disk cannot be played");
-#endif
     }
 
-    // The small file stays in Qt's write buffer until the commit; the last
-    // one is larger than the whole disk.
+    // A disk with room for so many bytes more, played by a file size limit
+    // for this process. The small files stay in Qt's write buffer until the
+    // commit; the large one fills the disk halfway through.
     void fullDiskKeepsTheOldFile_data()
     {
         QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<bool>("vocabulary");
-        QTest::newRow("menu of two lines") << LargeMenu::make(u'S', 1) << false;
-        QTest::newRow("menu just under the write buffer") << LargeMenu::make(u'M', 600) << false;
-        QTest::newRow("menu larger than the disk") << LargeMenu::make(u'L', 4000) << false;
-        QTest::newRow("vocabulary at shut-down") << TestData::vocabulary() << true;
+        QTest::addColumn<int>("room");
+        QTest::newRow("menu of two lines") << largeMenu(u'S', 1) << 0;
+        QTest::newRow("menu just under the write buffer") << largeMenu(u'M', 600) << 0;
+        QTest::newRow("menu larger than the disk") << largeMenu(u'L', 4000) << 64 * 1024;
     }
 
     void fullDiskKeepsTheOldFile()
     {
+#ifndef Q_OS_UNIX
+        QFAIL("no file size limit here: a full disk cannot be played");
+#else
         QFETCH(QStringList, entries);
-        QFETCH(bool, vocabulary);
-        const TestFolder here; // the save moves into the disk's folder; back here at the end
-        FullDisk disk;
-        qInfo("the disk: %s", qPrintable(disk.kind()));
-        const QString name = vocabulary ? u"Quonda.dat"_s : u"old.mnu"_s;
-        const QString path = disk.write(name, bytesOf(OldMenu));
+        QFETCH(int, room);
+        TestFolder folder;
+        const QString path = folder.write(u"old.mnu"_s, bytesOf(OldMenu));
         // Left by a save that was killed before its rename: not ours to remove.
-        const QString leftover = name + u".Kx9q2Z"_s;
-        disk.write(leftover, QByteArray(8000, 'x'));
-        const QString notFull = disk.fill();
-        QVERIFY2(notFull.isEmpty(), qPrintable(notFull));
+        const QString leftover = u"old.mnu.Kx9q2Z"_s;
+        folder.write(leftover, QByteArray(8000, 'x'));
 
-        Saving saving(entries, vocabulary);
-        saving.verifyFailed(disk.whileFull([&saving, &path] { return saving.saveAs(path); }), path, {leftover});
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const rlimit limited{rlim_t(room), previous.rlim_max};
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        Saving saving(entries);
+        const Outcome outcome = saving.saveAs(path);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        saving.verifyFailed(outcome, path, {leftover});
+#endif
     }
 
     // Saving atomically needs a new file beside the old one. A file that
@@ -348,7 +262,7 @@ private slots:
             return;
         }
         QCOMPARE(outcome, Outcome::Saved);
-        QCOMPARE(folder.read(u"locked/menu.mnu"_s), bytesOf(LargeMenu::First));
+        QCOMPARE(folder.read(u"locked/menu.mnu"_s), bytesOf(First));
         QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{u"menu.mnu"_s});
 #endif
     }
@@ -365,5 +279,13 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSaveFaults)
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--keep-saving") == 0)
+        return keepSaving(QString::fromLocal8Bit(argv[2]));
+    TestSaveFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_savefaults.moc"

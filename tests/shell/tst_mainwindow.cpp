@@ -6,11 +6,14 @@
 #include "GifBytes.h"
 #include "help/HelpController.h"
 #include "help/InfoWindow.h"
+#include "help/TextWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 using Answer = UserDialogs::Answer;
@@ -20,6 +23,18 @@ namespace {
 // How a save at the end does not happen.
 enum class Miss { QuestionCancelled, Refused, DialogCancelled, NotOverwritten, Failed };
 
+// The manual and history share one text window; the info window stands
+// alone.
+HelpController *help(const Desk &desk)
+{
+    return desk.window.findChild<HelpController *>(u"helpController"_s);
+}
+
+QString shownText(const Desk &desk)
+{
+    return help(desk)->textWindow()->findChild<QPlainTextEdit *>(u"txtQD"_s)->toPlainText();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -27,10 +42,11 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsStandWhereTheyAreDrawn()
+    void windowAsItOpens()
     {
         Desk desk;
         desk.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
         QCOMPARE(desk.window.centralWidget()->size(), QSize(531, 547));
         // Twips turned into pixels, the composite list boxes included.
         QCOMPARE(desk.child(u"cmdQDButton_2"_s)->geometry(), QRect(8, 16, 113, 33));
@@ -41,6 +57,7 @@ private slots:
             QVERIFY(!desk.child(u"cmdQDButton_%1"_s.arg(unused)));
         QCOMPARE(desk.child<QLabel>(u"imgQDMenu_0"_s)->pixmap().size(), QSize(80, 50));
         QVERIFY(desk.child(u"cboQDMenu_1"_s)->font().fixedPitch());
+        QVERIFY(desk.child(u"cboQDMenu_0"_s)->isAncestorOf(QApplication::focusWidget()));
         // The vocabulary is read, and its edit field stays empty.
         const auto *vocabulary = desk.child<QComboBox>(u"cboQDMenu_1"_s);
         QVERIFY(vocabulary->count() > 0);
@@ -81,8 +98,8 @@ private slots:
     }
 
     // Whatever keeps a save from happening keeps the window open as it was:
-    // lists, flags, history, buttons, other windows and folder. "&Ende"
-    // then asks again.
+    // lists, flags, buttons, help windows and folder. Once the change is
+    // taken back, "&Ende" ends and leaves the start folder current.
     void unsavedChangesKeepTheWindowOpen_data()
     {
         QTest::addColumn<bool>("menu");
@@ -108,16 +125,15 @@ private slots:
         desk.loadButtons(desk.folder.filePath(u"buttons"_s));
         desk.click(Builder::NextBatch);
         desk.trigger(u"mnuInfo"_s);
-        auto *help = desk.window.findChild<HelpController *>(u"helpController"_s);
+        desk.trigger(u"mnuAnleitung"_s);
+        HelpController *help = ::help(desk);
         EntryListModel &list = menu ? desk.state.recordList : desk.state.vocabulary;
-        const QStringList before = list.entries();
         QLineEdit *edit = menu ? desk.child<EntryListBox>(u"cboQDMenu_0"_s)->lineEdit()
                                : desk.child<EntryComboBox>(u"cboQDMenu_1"_s)->lineEdit();
         edit->setFocus();
         edit->setText(miss == Miss::Refused ? u"MENUPAGE|TASK_PAGE1|Łódź 1|"_s : u"MENUITEM|TASK_ABOUT|"_s);
         QTest::keyClick(edit, Qt::Key_Return);
         const QStringList entries = list.entries();
-        QCOMPARE(entries.size(), before.size() + 1);
         const QString here = QDir::currentPath();
 
         if (menu)
@@ -131,32 +147,22 @@ private slots:
         if (miss == Miss::Failed)
             desk.dialogs.chooseFile(desk.folder.filePath(u"vanished/list.txt"_s));
         desk.trigger(u"mnuDEnde"_s);
+        QVERIFY(desk.dialogs.allAnswersUsed());
         QVERIFY(desk.window.isVisible());
         QCOMPARE(list.entries(), entries);
         QVERIFY(menu ? desk.state.recordListModified : desk.state.vocabularyModified);
-        QCOMPARE(desk.buttonField().count(), 1);
         QVERIFY(desk.buttonField().image(1)->isVisible());
-        QVERIFY(help->infoWindow() && help->infoWindow()->isVisible());
-        // Not back in the start folder; a file chosen in the dialog made its
-        // own folder current.
+        QVERIFY(help->infoWindow()->isVisible() && help->textWindow()->isVisible());
+        // A file chosen in the dialog made its own folder current.
         if (miss != Miss::Failed && miss != Miss::NotOverwritten)
             QCOMPARE(QDir::currentPath(), here);
-        QVERIFY(desk.dialogs.allAnswersUsed());
+
         edit->setFocus();
         desk.trigger(u"mnuBeRueckgaengig"_s);
-        QCOMPARE(list.entries(), before);
-        desk.trigger(u"mnuBeWiederherstellen"_s);
-        QCOMPARE(list.entries(), entries);
-
-        // Taken back, the change asks nothing more; "Nein" ends without it.
-        if (menu)
-            desk.dialogs.answer(Answer::No);
-        else
-            desk.trigger(u"mnuBeRueckgaengig"_s);
         desk.trigger(u"mnuDEnde"_s);
         QVERIFY(!desk.window.isVisible());
         QCOMPARE(desk.buttonField().count(), 0);
-        QVERIFY(!help->infoWindow());
+        QVERIFY(!help->infoWindow() && !help->textWindow());
         QCOMPARE(QDir::currentPath(), QDir(desk.folder.path()).canonicalPath());
         QCOMPARE(desk.dialogs.unexpected, 0);
     }
@@ -172,17 +178,95 @@ private slots:
 #endif
     }
 
-    void focusStartsInTheRecordListAndEndReturnsToTheStart()
+    void buttonsThatNeedNoFolderComposeAMenu()
     {
         Desk desk;
-        QDir(desk.folder.path()).mkdir(u"elsewhere"_s);
+        desk.titleField()->setText(u"Optionen"_s);
+        desk.click(Builder::BlockLine);
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.pageField()->text(), u"2"_s);
+        desk.pageField()->setText(u"12"_s);
+        desk.click(Builder::PageHeader);
+        desk.click(Builder::FirstPageItem);
+        QCOMPARE(desk.pageField()->text(), u"1"_s);
+        QCOMPARE(desk.state.recordList.entries(),
+                 (QStringList{u"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"_s, u"MENUPAGE|TASK_PAGE1|Optionen 1|"_s,
+                              u"MENUPAGE|TASK_PAGE12|Optionen 12|"_s, u"MENUITEM|TASK_PAGE1|"_s}));
+        // The builder's appends are not edits by hand.
+        QVERIFY(!desk.state.recordListModified);
+
+        // Clearing asks first and leaves the fields alone.
+        desk.dialogs.answer(UserDialogs::Answer::No);
+        desk.click(Builder::ClearMenu);
+        QCOMPARE(desk.state.recordList.count(), 4);
+        desk.dialogs.answer(UserDialogs::Answer::Yes);
+        desk.click(Builder::ClearMenu);
+        QVERIFY(desk.state.recordList.isEmpty());
+        QCOMPARE(desk.titleField()->text(), u"Optionen"_s);
+        QCOMPARE(desk.dialogs.unexpected, 0);
+    }
+
+    // The title goes into a record, which may be as long as any entry.
+    void titlesAsLongAsEntries()
+    {
+        Desk desk;
+        const QString title = QString(40000, u't');
+        desk.titleField()->insert(title); // what pasting does
+        desk.click(Builder::PageHeader);
+        QCOMPARE(desk.state.recordList.entries(), QStringList{u"MENUPAGE|TASK_PAGE1|%1 1|"_s.arg(title)});
+    }
+
+    // Line by line as written, down to the blank that ends line 18.
+    void manualAsWritten()
+    {
+        Desk desk;
         desk.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&desk.window));
-        QVERIFY(desk.child(u"cboQDMenu_0"_s)->isAncestorOf(QApplication::focusWidget()));
-        QDir::setCurrent(desk.folder.filePath(u"elsewhere"_s));
-        desk.trigger(u"mnuDEnde"_s);
-        QVERIFY(!desk.window.isVisible());
-        QCOMPARE(QDir::currentPath(), QDir(desk.folder.path()).canonicalPath());
+        desk.trigger(u"mnuAnleitung"_s);
+        QVERIFY(help(desk)->textWindow()->isVisible() && !help(desk)->textWindow()->parentWidget());
+        const QStringList lines = shownText(desk).split(u'\n');
+        QCOMPARE(lines.size(), 19);
+        QCOMPARE(lines.first(), u"Quonda Tastwerk 21.06.2005"_s);
+        QVERIFY(lines.at(13).isEmpty());
+        QCOMPARE(lines.at(17),
+                 u"<Datei-Öffnen(.mnu Laden)> Zu bearbeitende Datei muss in einem Ordner des PC sein! "_s);
+    }
+
+    // Typed text is gone after the next click.
+    void manualAndHistoryShareOneWindow()
+    {
+        Desk desk;
+        desk.window.show();
+        desk.trigger(u"mnuAnleitung"_s);
+        TextWindow *text = help(desk)->textWindow();
+        const QString manual = shownText(desk);
+        QTest::keyClicks(text->findChild<QPlainTextEdit *>(u"txtQD"_s), u"Notiz "_s);
+        desk.trigger(u"mnuHistorie"_s);
+        QCOMPARE(help(desk)->textWindow(), text);
+        QCOMPARE(text->windowTitle(), u"Historie"_s);
+        QVERIFY(shownText(desk).startsWith(u"Quonda Tastwerk Historie\n\nV 0.25 22.06.2005:\n"_s));
+        desk.trigger(u"mnuAnleitung"_s);
+        QCOMPARE(shownText(desk), manual);
+    }
+
+    // One of each while open, whose buttons start nothing; made afresh once closed.
+    void oneWindowOfEachUntilClosed()
+    {
+        Desk desk;
+        desk.window.show();
+        desk.trigger(u"mnuHistorie"_s);
+        desk.trigger(u"mnuInfo"_s);
+        const QPointer<TextWindow> text = help(desk)->textWindow();
+        InfoWindow *info = help(desk)->infoWindow();
+        desk.trigger(u"mnuInfo"_s);
+        QCOMPARE(help(desk)->infoWindow(), info);
+        for (const QString &name : {u"cmdInternet"_s, u"cmdeMail"_s})
+            QTest::mouseClick(info->findChild<QPushButton *>(name), Qt::LeftButton);
+        QCOMPARE(desk.dialogs.shown.size(), 0);
+        help(desk)->textWindow()->close();
+        info->close();
+        QVERIFY(!help(desk)->textWindow() && !help(desk)->infoWindow());
+        desk.trigger(u"mnuHistorie"_s);
+        QVERIFY(help(desk)->textWindow() && help(desk)->textWindow() != text.data());
     }
 };
 

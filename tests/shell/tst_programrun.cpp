@@ -1,10 +1,39 @@
-// The built program, run the way a person runs it in a terminal that has
-// no display: the commands that answer there must not need one.
+// The built program, run the way a person runs it: in a terminal that has
+// no display, the commands that answer there must not need one; and the
+// signals of a desktop logging out, of Ctrl+C and of a closed terminal end
+// it as "&Ende" does.
 
+#include "ShutdownSignals.h"
+#include "TestFolder.h"
+
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whether the process handles `signal` itself, as its status in /proc says.
+bool catches(qint64 pid, int signal)
+{
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
+    }
+    return false;
+}
+
+} // namespace
 
 class TestProgramRun : public QObject
 {
@@ -67,6 +96,63 @@ private slots:
         QCOMPARE(program.readAllStandardError(), err);
         QCOMPARE(program.readAllStandardOutput(), out);
         QCOMPARE(program.exitCode(), exitCode);
+    }
+
+    void programEndsAsEndDoes_data()
+    {
+        QTest::addColumn<int>("signal");
+#ifdef Q_OS_UNIX
+        QTest::newRow("SIGTERM, logging out") << int(SIGTERM);
+        QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT);
+        QTest::newRow("SIGHUP, terminal closed") << int(SIGHUP);
+#else
+        QTest::newRow("no Unix signals") << 0;
+#endif
+    }
+
+    void programEndsAsEndDoes()
+    {
+#ifndef Q_OS_LINUX
+        QFAIL("needs Unix signals and /proc to see when the program has taken them over");
+#endif
+        QFETCH(int, signal);
+        const TestFolder folder; // no Quonda.dat: no box at the start
+        QProcess program;
+        program.start(QStringLiteral(TASTWERK_PROGRAM), {});
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        // Until the program has its handler, the signal would end it the hard way.
+        const QDeadlineTimer patience(60 * 1000);
+        while (!catches(program.processId(), signal) && !patience.hasExpired() && program.state() == QProcess::Running)
+            QThread::msleep(10);
+        if (!catches(program.processId(), signal)) {
+            program.kill();
+            program.waitForFinished();
+            QFAIL("the program never took the signal over");
+        }
+#ifdef Q_OS_UNIX
+        ::kill(pid_t(program.processId()), signal);
+#endif
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    // A later signal reaches the event loop as well as the first: a close
+    // that was cancelled must not leave the program deaf to the next one.
+    void everySignalIsReceived()
+    {
+#ifndef Q_OS_UNIX
+        QFAIL("needs Unix signals");
+#else
+        ShutdownSignals shutdownSignals;
+        QSignalSpy received(&shutdownSignals, &ShutdownSignals::received);
+        ::raise(SIGTERM);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.size(), 1);
+        ::raise(SIGINT);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.size(), 2);
+#endif
     }
 };
 

@@ -106,7 +106,6 @@ private slots:
                  (QStringList{u"&Ordner Wählen"_s, u"&Laden"_s}));
         QCOMPARE(menuTexts(desk.child<QMenu>(u"mnuExtras"_s)->actions()),
                  (QStringList{u"Menü &prüfen"_s, u"Menü-Ü&bersicht"_s}));
-        QCOMPARE(desk.child<QAction>(u"mnuEPruefen"_s)->shortcut(), QKeySequence(Qt::Key_F7));
         QCOMPARE(desk.child<QAction>(u"mnuEUebersicht"_s)->shortcut(), QKeySequence(Qt::Key_F8));
     }
 

@@ -64,8 +64,6 @@ void check(const QStringList &records, int previewPage, const QStringList &files
     for (int place = drawn; place < RenderedPage::PlaceCount; ++place)
         FUZZ_CHECK(!page.places.at(place).drawn);
     FUZZ_CHECK(drawn <= std::max<qsizetype>(0, records.size() - 2));
-    if (drawn > 0)
-        FUZZ_CHECK(page.previewPage == 0 || page.previewPage >= 1);
 
     for (int place = 0; place < drawn; ++place) {
         const RenderedPage::Place &shown = page.places.at(place);
