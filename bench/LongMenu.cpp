@@ -2,6 +2,7 @@
 
 #include "editor/EntryListBox.h"
 #include "EventLoop.h"
+#include "history/EditHistory.h"
 
 LongMenu::LongMenu(BenchFolder &folder)
     : records(BenchFolder::menu(Records, folder.commands()))
@@ -17,9 +18,12 @@ LongMenu::LongMenu(BenchFolder &folder)
 
 void LongMenu::restore()
 {
-    EntryListModel &list = shown.window.state().recordList;
-    if (list.entries() != records)
-        list.setEntries(records);
+    // Put there as "&Öffnen" puts a menu: as a step that can be taken back.
+    // A list set behind the history's back would empty the history, and each
+    // timed action would then pay for enabling "&Rückgängig", which it never
+    // does for someone who opened the menu.
+    if (shown.window.state().recordList.entries() != records)
+        shown.window.findChild<EditHistory *>(u"recordHistory"_s)->replaceWithFile(records);
     if (floorModel.stringList() != records)
         floorModel.setStringList(records);
     box->listView()->doItemsLayout();
