@@ -51,7 +51,6 @@ struct Desk
     LibraryController *library() const { return window.findChild<LibraryController *>(u"libraryController"_s); }
     PreviewController *preview() const { return window.findChild<PreviewController *>(u"previewController"_s); }
     EditHistory *recordHistory() const { return window.findChild<EditHistory *>(u"recordHistory"_s); }
-    EditHistory *vocabularyHistory() const { return window.findChild<EditHistory *>(u"vocabularyHistory"_s); }
     QAction *undoAction() const { return child<QAction>(u"mnuBeRueckgaengig"_s); }
     QAction *redoAction() const { return child<QAction>(u"mnuBeWiederherstellen"_s); }
 

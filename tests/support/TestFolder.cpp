@@ -5,9 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
-TestFolder::TestFolder(const QString &templatePath)
+TestFolder::TestFolder()
     : m_previous(QDir::currentPath())
-    , m_dir(templatePath.isEmpty() ? QDir::tempPath() + u"/tastwerk-test-XXXXXX"_s : templatePath)
+    , m_dir(QDir::tempPath() + u"/tastwerk-test-XXXXXX"_s)
 {
     QDir::setCurrent(m_dir.path());
 }

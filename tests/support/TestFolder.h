@@ -8,8 +8,7 @@
 class TestFolder
 {
 public:
-    // `templatePath` as QTemporaryDir takes it; empty: in the system's temporary folder.
-    explicit TestFolder(const QString &templatePath = {});
+    TestFolder();
     ~TestFolder();
     TestFolder(const TestFolder &) = delete;
     TestFolder &operator=(const TestFolder &) = delete;
