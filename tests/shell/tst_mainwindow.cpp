@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 using Answer = UserDialogs::Answer;
@@ -246,6 +247,15 @@ private slots:
         QVERIFY(shownText(desk).startsWith(u"Quonda Tastwerk Historie\n\nV 0.25 22.06.2005:\n"_s));
         desk.trigger(u"mnuAnleitung"_s);
         QCOMPARE(shownText(desk), manual);
+    }
+
+    void historyNamesEachVersionWithItsDate()
+    {
+        Desk desk;
+        desk.trigger(u"mnuHistorie"_s);
+        const QStringList versions = shownText(desk).split(u'\n').filter(QRegularExpression(u"^V \\d"_s));
+        QCOMPARE(versions, (QStringList{u"V 0.25 22.06.2005:"_s, u"V 0.24 21.06.2005:"_s, u"V 0.23 20.06.2005:"_s,
+                                        u"V 0.22 20.06.2005:"_s, u"V 0.20 20.06.2005:"_s}));
     }
 
     // One of each while open, whose buttons start nothing; made afresh once closed.
