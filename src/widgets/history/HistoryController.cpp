@@ -32,10 +32,10 @@ HistoryController::HistoryController(const Parts &parts, QObject *parent)
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_parts.undoAction, &QAction::triggered, this, &HistoryController::undo);
     connect(m_parts.redoAction, &QAction::triggered, this, &HistoryController::redo);
-    for (EditHistory *history : {m_parts.records, m_parts.vocabulary}) {
+    // What the two commands show moves only with a stack's index; that a
+    // stack becomes clean or not changes none of it.
+    for (EditHistory *history : {m_parts.records, m_parts.vocabulary})
         connect(&history->stack(), &QUndoStack::indexChanged, this, &HistoryController::refresh);
-        connect(&history->stack(), &QUndoStack::cleanChanged, this, &HistoryController::refresh);
-    }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
     // An edit field takes these keys for its own typing; here they belong
     // to the list.
